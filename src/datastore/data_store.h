@@ -1,0 +1,95 @@
+// The datastore class: one object per record file, made once at start-up
+// with the file's path and record shape, opened and closed by the commands
+// that use it. Opens are counted so a command can open a store another
+// command already holds open.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "datastore/ds_object.h"
+
+namespace orv {
+
+class TXRDataStore {
+ public:
+  // Stores the values (the tag cut to 4 characters); opens nothing.
+  // `path` is a stored path (see platform/path_map.h).
+  TXRDataStore(std::string path, bool duplicates, int recordSize, std::string tag,
+               uint32_t kind);
+  virtual ~TXRDataStore();
+  TXRDataStore(const TXRDataStore&) = delete;
+  TXRDataStore& operator=(const TXRDataStore&) = delete;
+
+  void SetCompare(DSCompare key, DSCompare order, DSPrefix prefix);
+  // Adds one to the open count and returns the engine handle, opening the file
+  // in mode "w" (creating it, with the kind and tag in its header) unless it
+  // is open already. Callers check the handle with DSIsOpen.
+  TDSControl* Open(bool usePrefix);
+  // Balances one Open; the last one writes and closes the file. If the close
+  // fails the store stays open (the code is returned) so nothing is lost.
+  int32_t Close();
+  // Lowers the open count while it is above 1; the store stays open.
+  void Release();
+  // Closes regardless of the open count.
+  int32_t ForceClose();
+  // Whether the file exists and holds records. May leave the store open in
+  // mode "r". Once true, stays true for the object's life.
+  bool Exists();
+  int32_t RecordCount();
+  std::string Tag() const { return tag_; }
+
+  TDSControl* Handle() const { return handle_.get(); }
+  const std::string& Path() const { return path_; }
+  int32_t OpenCount() const { return openCount_; }
+  bool Ready() const { return ready_; }
+  // Test seam: the file system the engine uses for this store.
+  void SetFileSystem(DSFileSystem* fs) { fs_ = fs; }
+
+ protected:
+  DSParams Params() const;
+  std::string NativeFile() const;
+  void ApplyCompare(bool usePrefix);
+
+  int32_t existence_ = 0;
+  uint32_t kind_;
+  std::string tag_;
+  int32_t openCount_ = 0;
+  bool ready_ = false;
+  int recordSize_;
+  bool duplicates_;
+  DSCompare keyCmp_;
+  DSCompare orderCmp_;
+  DSPrefix prefix_;
+  DSHandle handle_;
+  std::string path_;
+  DSFileSystem* fs_ = nullptr;
+};
+
+// Fills an empty per-book first-occurrence store for `book` (1..39). The
+// database build supplies it; returns an engine code.
+using TBookFiller = std::function<int32_t(TDSControl* handle, int book)>;
+
+// One of a family of per-book files of the same shape: "FOCC\" + the book's
+// code + ".XRD" inside a directory, switched when the book changes.
+class TXRDS2 : public TXRDataStore {
+ public:
+  // `directory` is the stored path of the Hebrew datastore directory, ending
+  // in a separator.
+  TXRDS2(std::string directory, bool duplicates, int recordSize, std::string tag, uint32_t kind);
+
+  void SetBookFiller(TBookFiller filler) { filler_ = std::move(filler); }
+  // The handle of `book`'s file, opened in mode "w" and filled through the
+  // book filler when empty (an empty file stays empty without one). The file
+  // stays open until another book is opened or ForceClose.
+  TDSControl* OpenBook(int book);
+  int CurrentBook() const { return currentBook_; }
+
+ private:
+  std::string directory_;
+  int currentBook_ = 0;
+  TBookFiller filler_;
+};
+
+}  // namespace orv

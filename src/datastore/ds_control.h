@@ -1,0 +1,120 @@
+// Internal to the engine: the state behind a handle and the block cache that
+// every block access goes through. Not for use outside src/datastore/.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "datastore/ds_object.h"
+
+namespace orv {
+
+inline constexpr int64_t kDSDefaultBudget = 2130706432;
+inline constexpr int64_t kDSAppendBudget = 32;
+inline constexpr int64_t kDSMinBudget = 4;
+
+struct DSCacheEntry {
+  uint32_t block = 0;
+  std::unique_ptr<uint8_t[]> buf;
+  bool changed = false;
+  uint32_t prefix = 0;  // prefix value of the block's first record
+};
+
+struct TDSControl {
+  TDSHeader hdr;
+  DSFileSystem* fs = nullptr;
+  std::unique_ptr<DSFile> file;  // named file, or the spill file once made
+  bool named = false;
+  std::string path;      // named file's path, or the spill file's once made
+  std::string spillDir;
+  char mode = 'r';
+  bool headerChanged = false;
+  // Set when an I/O error interrupts a change that spans several blocks (a
+  // split, a block removal, a pack). The blocks in memory are then no longer
+  // consistent, so the store refuses further changes and its close writes
+  // nothing, leaving the file as the last write-back left it.
+  int32_t failed = 0;
+
+  DSCompare keyCmp;
+  DSCompare orderCmp;
+  DSPrefix prefixFn;
+  bool usePrefix = false;
+
+  // Block cache: entries sorted by block number.
+  std::vector<DSCacheEntry> dir;
+  std::vector<std::unique_ptr<uint8_t[]>> spare;  // buffers of dropped entries
+  int64_t budget = kDSDefaultBudget;
+  bool reuse = false;
+  size_t roundRobin = 0;
+  int64_t reuseHint = -1;  // directory index to take as the next victim
+  size_t lookupHint = 0;
+  // Blocks the current operation holds buffers of; never chosen as victims.
+  int64_t pinA = -1;
+  int64_t pinB = -1;
+
+  // Cursor: record number = block * N + slot + 1; before the first = (0, -1).
+  int64_t curBlock = 0;
+  int32_t curSlot = -1;
+
+  int N() const { return hdr.recordsPerBlock; }
+  int R() const { return hdr.recordSize; }
+  int B() const { return hdr.blockSize; }
+  uint8_t* Slot(uint8_t* buf, int slot) const { return buf + 1 + static_cast<size_t>(slot) * R(); }
+};
+
+// Looks up `block` in the cache, loading it from the file when `load` is set
+// and it is not cached (a new entry without loading is an empty block).
+// On success *out points to a buffer that stays valid until the next cache
+// call that may evict, which never evicts the pinned blocks.
+int32_t DSCacheGet(TDSControl& c, uint32_t block, bool load, uint8_t** out);
+// Marks a cached block changed; refreshes its prefix value when asked.
+void DSCacheTouch(TDSControl& c, uint32_t block, bool refreshPrefix);
+// Changes the number of a cached block (used when blocks shift).
+void DSCacheRenumber(TDSControl& c, uint32_t from, uint32_t to);
+// Drops (without writing) every cached block numbered `first` or above, or
+// exactly `block` for DSCacheDropOne.
+void DSCacheDropFrom(TDSControl& c, uint32_t first);
+void DSCacheDropOne(TDSControl& c, uint32_t block);
+// Writes back every changed cached block below the block count.
+int32_t DSCacheFlush(TDSControl& c);
+void DSCacheRefreshAllPrefixes(TDSControl& c);
+uint64_t DSBlockOffset(const TDSControl& c, uint32_t block);
+
+// 0, or 11 (no handle) / 12 (valid mark is not 1).
+int32_t DSGuard(const TDSControl* h);
+// Whether the open mode allows an operation of class 'w' (insert, delete,
+// clear, pack, header fields), 'a' (append) or 'u' (update).
+bool DSModeAllows(const TDSControl& c, char opClass);
+// DSGuard, then the mode check (-17), then a store broken by an earlier
+// failure (its code).
+int32_t DSGuardChange(const TDSControl* h, char opClass);
+// Moves blocks after `block` up by one number (making room for a block at
+// block + 1) and raises the block count.
+int32_t DSShiftBlocksUp(TDSControl& c, uint32_t block);
+// Moves blocks after the removed `block` down by one number and lowers the
+// block count. Requires: the removed block is no longer cached.
+int32_t DSShiftBlocksDown(TDSControl& c, uint32_t block);
+// Cuts the file (named or spill) after the last block in use.
+void DSTruncateToBlocks(TDSControl& c);
+
+struct DSPin {
+  DSPin(TDSControl& c, int64_t a, int64_t b) : c_(c), oldA_(c.pinA), oldB_(c.pinB) {
+    c.pinA = a;
+    c.pinB = b;
+  }
+  ~DSPin() {
+    c_.pinA = oldA_;
+    c_.pinB = oldB_;
+  }
+  DSPin(const DSPin&) = delete;
+  DSPin& operator=(const DSPin&) = delete;
+
+ private:
+  TDSControl& c_;
+  int64_t oldA_;
+  int64_t oldB_;
+};
+
+}  // namespace orv

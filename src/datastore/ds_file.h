@@ -1,0 +1,37 @@
+// The file layer under the record-file engine. The engine only ever talks to
+// a DSFileSystem, so tests can swap in one that fails on purpose.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace orv {
+
+// An open file addressed by absolute byte offsets. Reads and writes return the
+// number of bytes transferred; anything short of the request is a failure the
+// caller reports (an I/O error counts as 0 bytes).
+class DSFile {
+ public:
+  virtual ~DSFile() = default;
+  virtual size_t ReadAt(uint64_t offset, void* buf, size_t n) = 0;
+  virtual size_t WriteAt(uint64_t offset, const void* buf, size_t n) = 0;
+  virtual bool Truncate(uint64_t size) = 0;
+  virtual uint64_t Size() = 0;
+};
+
+class DSFileSystem {
+ public:
+  virtual ~DSFileSystem() = default;
+  // Opens an existing file; nullptr if it cannot be opened.
+  virtual std::unique_ptr<DSFile> Open(const std::string& path, bool writable) = 0;
+  // Creates (or empties) a file for reading and writing; nullptr on failure.
+  virtual std::unique_ptr<DSFile> Create(const std::string& path) = 0;
+  virtual bool Remove(const std::string& path) = 0;
+};
+
+// The real file system (POSIX). Paths are native paths.
+DSFileSystem& DSDefaultFileSystem();
+
+}  // namespace orv

@@ -1,0 +1,99 @@
+#include "datastore/ds_header.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace orv {
+namespace {
+
+void Put16(uint8_t* p, uint16_t v) {
+  p[0] = static_cast<uint8_t>(v);
+  p[1] = static_cast<uint8_t>(v >> 8);
+}
+void Put32(uint8_t* p, uint32_t v) {
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint32_t Get32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+}  // namespace
+
+void TDSHeader::Encode(uint8_t* out) const {
+  Put16(out + 0, validMark);
+  Put16(out + 2, blockSize);
+  Put16(out + 4, recordSize);
+  Put16(out + 6, recordsPerBlock);
+  Put32(out + 8, recordLimit);
+  Put32(out + 12, static_cast<uint32_t>(recordCount));
+  Put32(out + 16, blockCount);
+  Put16(out + 20, dataOffset);
+  out[22] = duplicates;
+  Put16(out + 23, static_cast<uint16_t>(userWord1));
+  Put16(out + 25, static_cast<uint16_t>(userWord2));
+  Put32(out + 27, static_cast<uint32_t>(userLong1));
+  Put32(out + 31, static_cast<uint32_t>(userLong2));
+  std::memcpy(out + 35, userText1.data(), 12);
+  std::memcpy(out + 47, userText2.data(), 12);
+}
+
+TDSHeader TDSHeader::Decode(const uint8_t* in) {
+  TDSHeader h;
+  h.validMark = Get16(in + 0);
+  h.blockSize = Get16(in + 2);
+  h.recordSize = Get16(in + 4);
+  h.recordsPerBlock = Get16(in + 6);
+  h.recordLimit = Get32(in + 8);
+  h.recordCount = static_cast<int32_t>(Get32(in + 12));
+  h.blockCount = Get32(in + 16);
+  h.dataOffset = Get16(in + 20);
+  h.duplicates = in[22];
+  h.userWord1 = static_cast<int16_t>(Get16(in + 23));
+  h.userWord2 = static_cast<int16_t>(Get16(in + 25));
+  h.userLong1 = static_cast<int32_t>(Get32(in + 27));
+  h.userLong2 = static_cast<int32_t>(Get32(in + 31));
+  std::memcpy(h.userText1.data(), in + 35, 12);
+  std::memcpy(h.userText2.data(), in + 47, 12);
+  return h;
+}
+
+DSBlockShape DSBlockRule(int recordSize, int requestedBlockSize) {
+  int b;
+  int n;
+  if (requestedBlockSize != 0 && requestedBlockSize >= recordSize) {
+    b = std::min(requestedBlockSize, kDSMaxBlockSize);
+    n = (b - 1) / recordSize;
+    while (n > 255) {
+      b /= 2;
+      n = (b - 1) / recordSize;
+    }
+  } else {
+    b = 32768;
+    do {
+      b /= 2;
+      n = (b - 1) / recordSize;
+    } while (n > 255);
+  }
+  return {b, n};
+}
+
+std::string DSTextValue(const DSText12& field) {
+  size_t len = std::min<size_t>(field[0], kDSUserTextCap);
+  return std::string(reinterpret_cast<const char*>(field.data() + 1), len);
+}
+
+DSText12 DSTextField(const std::string& text, int cap) {
+  DSText12 f{};
+  size_t len = std::min<size_t>(text.size(), static_cast<size_t>(std::clamp(cap, 0, 11)));
+  // Back off over UTF-8 continuation bytes so a character is never cut in half.
+  if (len < text.size()) {
+    while (len > 0 && (static_cast<uint8_t>(text[len]) & 0xC0) == 0x80) --len;
+  }
+  f[0] = static_cast<uint8_t>(len);
+  std::memcpy(f.data() + 1, text.data(), len);
+  return f;
+}
+
+}  // namespace orv
