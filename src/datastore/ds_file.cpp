@@ -69,7 +69,7 @@ class PosixFileSystem final : public DSFileSystem {
   }
 
   std::unique_ptr<DSFile> Create(const std::string& path) override {
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return nullptr;
     return std::make_unique<PosixFile>(fd);
   }

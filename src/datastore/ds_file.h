@@ -26,7 +26,8 @@ class DSFileSystem {
   virtual ~DSFileSystem() = default;
   // Opens an existing file; nullptr if it cannot be opened.
   virtual std::unique_ptr<DSFile> Open(const std::string& path, bool writable) = 0;
-  // Creates (or empties) a file for reading and writing; nullptr on failure.
+  // Creates a new file for reading and writing; nullptr on failure, also
+  // when something already exists at `path` (it is never emptied).
   virtual std::unique_ptr<DSFile> Create(const std::string& path) = 0;
   virtual bool Remove(const std::string& path) = 0;
 };

@@ -152,6 +152,9 @@ int32_t Locator::Run(Locus& at) {
     }
   }
   at.slot = lo;
+  // Past the end of a full last block there is no place for the key: a
+  // lookup says so, whichever step narrowed the search to that block.
+  if (!inserting_ && at.block + 1 == blocks && lo >= count && count >= N) return kDSEnd;
   return c_.hdr.duplicates ? DuplicateCheck(at, count) : kDSOk;
 }
 
