@@ -96,7 +96,8 @@ const TDSHeader& DSGetHeader(const TDSControl* h);
 
 // Checks the invariants of docs/file-format.md over the whole store: every
 // block in use holds 1..N records, the counts add up to the header's, and keys
-// never decrease (strictly increase without duplicates) across the store.
+// never decrease across the store. (Equal keys in a store without the
+// duplicates flag are the caller's doing; DSCheckOrder reports those.)
 // Returns 0, or a code with a reason in `why`. Needs a key comparison.
 int32_t DSCheckInvariants(TDSControl* h, std::string& why);
 
