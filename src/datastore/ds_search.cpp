@@ -31,7 +31,15 @@ class Locator {
     return r == 0 ? tie_ : r;
   }
   void NarrowByPrefix(int64_t& low, int64_t& high) const;
-  void NarrowByCache(int64_t& low, int64_t& high) const;
+  void NarrowByCache(int64_t& low, int64_t& high);
+  // The key against block d's first record, remembered from the cache
+  // search so the block walk does not read that record again.
+  int CmpFirst(int64_t d, uint8_t* buf) {
+    for (const auto& [block, r] : firstSeen_) {
+      if (block == d) return r;
+    }
+    return Cmp(c_.Slot(buf, 0));
+  }
   int32_t DuplicateCheck(Locus& at, int count);
 
   TDSControl& c_;
@@ -40,6 +48,7 @@ class Locator {
   int tie_;
   std::vector<uint8_t> prevLast_;  // last record of the block before `low`, when seen
   int64_t prevLastBlock_ = -1;
+  std::pair<int64_t, int> firstSeen_[2] = {{-1, 0}, {-1, 0}};  // the final low and high
 };
 
 void Locator::NarrowByPrefix(int64_t& low, int64_t& high) const {
@@ -54,19 +63,22 @@ void Locator::NarrowByPrefix(int64_t& low, int64_t& high) const {
   if (high < low) high = low;
 }
 
-void Locator::NarrowByCache(int64_t& low, int64_t& high) const {
+void Locator::NarrowByCache(int64_t& low, int64_t& high) {
   auto first = std::lower_bound(c_.dir.begin(), c_.dir.end(), low,
                                 [](const DSCacheEntry& e, int64_t b) { return e.block < b; });
   auto last = std::upper_bound(first, c_.dir.end(), high,
                                [](int64_t b, const DSCacheEntry& e) { return b < e.block; });
   while (first < last) {
     auto mid = first + (last - first) / 2;
-    if (Cmp(mid->buf.get() + 1) < 0) {
+    int r = Cmp(mid->buf.get() + 1);
+    if (r < 0) {
       high = mid->block;
       last = mid;
+      firstSeen_[1] = {high, r};
     } else {
       low = mid->block;
       first = mid + 1;
+      firstSeen_[0] = {low, r};
     }
   }
 }
@@ -93,7 +105,7 @@ int32_t Locator::Run(Locus& at) {
       d = -1;
       continue;
     }
-    int r = Cmp(c_.Slot(buf, 0));
+    int r = CmpFirst(d, buf);
     if (r < 0) {
       high = std::max<int64_t>(d - 1, 0);
       d = -1;
