@@ -22,6 +22,15 @@ size_t LowerBound(const TDSControl& c, uint32_t block) {
   return static_cast<size_t>(it - c.dir.begin());
 }
 
+// Where `block`'s entry is or would go. When every block is cached, entry i
+// holds block i, so that and the last hit are tried before a binary search.
+size_t FindIndex(const TDSControl& c, uint32_t block) {
+  size_t n = c.dir.size();
+  if (c.lookupHint < n && c.dir[c.lookupHint].block == block) return c.lookupHint;
+  if (block < n && c.dir[block].block == block) return block;
+  return LowerBound(c, block);
+}
+
 bool Pinned(const TDSControl& c, uint32_t block) {
   return static_cast<int64_t>(block) == c.pinA || static_cast<int64_t>(block) == c.pinB;
 }
@@ -85,8 +94,7 @@ uint64_t DSBlockOffset(const TDSControl& c, uint32_t block) {
 }
 
 int32_t DSCacheGet(TDSControl& c, uint32_t block, bool load, uint8_t** out) {
-  size_t pos = c.lookupHint;
-  if (!(pos < c.dir.size() && c.dir[pos].block == block)) pos = LowerBound(c, block);
+  size_t pos = FindIndex(c, block);
   if (pos < c.dir.size() && c.dir[pos].block == block) {
     if (!c.dir[pos].buf) return kDSNoBuffer;
     c.lookupHint = pos;
@@ -154,8 +162,7 @@ int32_t DSCacheGet(TDSControl& c, uint32_t block, bool load, uint8_t** out) {
 }
 
 void DSCacheTouch(TDSControl& c, uint32_t block, bool refreshPrefix) {
-  size_t pos = c.lookupHint;
-  if (!(pos < c.dir.size() && c.dir[pos].block == block)) pos = LowerBound(c, block);
+  size_t pos = FindIndex(c, block);
   if (pos >= c.dir.size() || c.dir[pos].block != block) return;
   DSCacheEntry& e = c.dir[pos];
   e.changed = true;
@@ -163,8 +170,7 @@ void DSCacheTouch(TDSControl& c, uint32_t block, bool refreshPrefix) {
 }
 
 void DSCacheRenumber(TDSControl& c, uint32_t from, uint32_t to) {
-  size_t pos = c.lookupHint;
-  if (!(pos < c.dir.size() && c.dir[pos].block == from)) pos = LowerBound(c, from);
+  size_t pos = FindIndex(c, from);
   if (pos < c.dir.size() && c.dir[pos].block == from) {
     c.dir[pos].block = to;
     c.dir[pos].changed = true;

@@ -64,10 +64,17 @@ void Locator::NarrowByPrefix(int64_t& low, int64_t& high) const {
 }
 
 void Locator::NarrowByCache(int64_t& low, int64_t& high) {
-  auto first = std::lower_bound(c_.dir.begin(), c_.dir.end(), low,
-                                [](const DSCacheEntry& e, int64_t b) { return e.block < b; });
-  auto last = std::upper_bound(first, c_.dir.end(), high,
-                               [](int64_t b, const DSCacheEntry& e) { return b < e.block; });
+  const auto& dir = c_.dir;
+  const auto n = static_cast<int64_t>(dir.size());
+  // With every block cached, entry i holds block i: no search needed.
+  auto first = (low < n && dir[low].block == low)
+                   ? dir.begin() + low
+                   : std::lower_bound(dir.begin(), dir.end(), low,
+                                      [](const DSCacheEntry& e, int64_t b) { return e.block < b; });
+  auto last = (high < n && dir[high].block == high)
+                  ? dir.begin() + high + 1
+                  : std::upper_bound(first, dir.end(), high,
+                                     [](int64_t b, const DSCacheEntry& e) { return b < e.block; });
   while (first < last) {
     auto mid = first + (last - first) / 2;
     int r = Cmp(mid->buf.get() + 1);
