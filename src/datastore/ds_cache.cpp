@@ -3,6 +3,10 @@
 // when it changed. Victims come from the reuse hint (set by a split, so the
 // block after the split one goes first) or from a round-robin pointer that
 // steps over the blocks the current operation is holding.
+//
+// A victim whose write-back fails is not given up: the cache takes a buffer
+// beyond the budget instead, so a failing write never loses a changed block
+// or breaks an operation half-way; the close writes it (or reports it).
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -36,6 +40,7 @@ bool Pinned(const TDSControl& c, uint32_t block) {
 }
 
 size_t ChooseVictim(TDSControl& c) {
+  if (c.pinAll) return kNone;
   if (c.reuseHint >= 0) {
     size_t idx = static_cast<size_t>(c.reuseHint);
     c.reuseHint = -1;
@@ -107,31 +112,29 @@ int32_t DSCacheGet(TDSControl& c, uint32_t block, bool load, uint8_t** out) {
     buf = std::move(c.spare.back());
     c.spare.pop_back();
   } else {
-    if (!c.reuse && c.budget <= 0) c.reuse = true;
+    if (!c.reuse && c.allocated >= c.limit) c.reuse = true;
     if (!c.reuse) {
       buf.reset(new (std::nothrow) uint8_t[c.B()]);
       if (buf) {
-        --c.budget;
+        ++c.allocated;
       } else {
         c.reuse = true;
-        c.budget = 0;
+        c.limit = c.allocated;
       }
     }
     if (!buf) {
       size_t victim = ChooseVictim(c);
-      if (victim == kNone) {
-        // Every cached block is held by this operation: go over the budget
-        // rather than fail.
-        buf.reset(new uint8_t[c.B()]);
-      } else {
+      if (victim != kNone) {
         DSCacheEntry& v = c.dir[victim];
-        if (v.changed && v.block < c.hdr.blockCount) {
-          int32_t rc = WriteBack(c, v);
-          if (rc != kDSOk) return rc;
-        }
-        buf = std::move(v.buf);
+        if (v.changed && v.block < c.hdr.blockCount && WriteBack(c, v) != kDSOk) victim = kNone;
+      }
+      if (victim != kNone) {
+        buf = std::move(c.dir[victim].buf);
         c.dir.erase(c.dir.begin() + static_cast<std::ptrdiff_t>(victim));
         if (victim < pos) --pos;
+      } else {
+        buf.reset(new uint8_t[c.B()]);
+        ++c.allocated;
       }
     }
   }
@@ -201,6 +204,30 @@ int32_t DSCacheFlush(TDSControl& c) {
     if (rc != kDSOk) return rc;
   }
   return kDSOk;
+}
+
+int32_t DSCacheLoadRange(TDSControl& c, uint32_t first, uint32_t last) {
+  for (uint64_t b = first; b <= last; ++b) {
+    uint8_t* buf;
+    if (int32_t rc = DSCacheGet(c, static_cast<uint32_t>(b), true, &buf)) return rc;
+  }
+  return kDSOk;
+}
+
+void DSCacheTrim(TDSControl& c) {
+  while (c.allocated > c.limit && !c.spare.empty()) {
+    c.spare.pop_back();
+    --c.allocated;
+  }
+  while (c.allocated > c.limit) {
+    size_t victim = ChooseVictim(c);
+    if (victim == kNone) return;
+    DSCacheEntry& v = c.dir[victim];
+    if (v.changed && v.block < c.hdr.blockCount && WriteBack(c, v) != kDSOk) return;
+    c.dir.erase(c.dir.begin() + static_cast<std::ptrdiff_t>(victim));
+    --c.allocated;
+  }
+  c.lookupHint = 0;
 }
 
 void DSCacheRefreshAllPrefixes(TDSControl& c) {

@@ -31,12 +31,6 @@ struct TDSControl {
   std::string spillDir;
   char mode = 'r';
   bool headerChanged = false;
-  // Set when an I/O error interrupts a change that spans several blocks (a
-  // split, a block removal, a pack). The blocks in memory are then no longer
-  // consistent, so the store refuses further changes and its close writes
-  // nothing, leaving the file as the last write-back left it.
-  int32_t failed = 0;
-
   DSCompare keyCmp;
   DSCompare orderCmp;
   DSPrefix prefixFn;
@@ -45,14 +39,18 @@ struct TDSControl {
   // Block cache: entries sorted by block number.
   std::vector<DSCacheEntry> dir;
   std::vector<std::unique_ptr<uint8_t[]>> spare;  // buffers of dropped entries
-  int64_t budget = kDSDefaultBudget;
-  bool reuse = false;
+  int64_t limit = kDSDefaultBudget;  // the buffer budget
+  int64_t allocated = 0;             // buffers held, spare ones included
+  bool reuse = false;                // no further buffer may be allocated
   size_t roundRobin = 0;
   int64_t reuseHint = -1;  // directory index to take as the next victim
   size_t lookupHint = 0;
   // Blocks the current operation holds buffers of; never chosen as victims.
   int64_t pinA = -1;
   int64_t pinB = -1;
+  // Set while an operation that moves many blocks runs: nothing is evicted,
+  // so it can read every block it needs before changing any.
+  bool pinAll = false;
 
   // Cursor: record number = block * N + slot + 1; before the first = (0, -1).
   int64_t curBlock = 0;
@@ -79,23 +77,47 @@ void DSCacheDropFrom(TDSControl& c, uint32_t first);
 void DSCacheDropOne(TDSControl& c, uint32_t block);
 // Writes back every changed cached block below the block count.
 int32_t DSCacheFlush(TDSControl& c);
+// Loads blocks first..last into the cache. Requires: pinAll is set, so none
+// of them leaves again before the operation ends.
+int32_t DSCacheLoadRange(TDSControl& c, uint32_t first, uint32_t last);
+// Gives up buffers beyond the budget, writing changed blocks back; a block
+// whose write fails stays in memory for the close to try again.
+void DSCacheTrim(TDSControl& c);
 void DSCacheRefreshAllPrefixes(TDSControl& c);
 uint64_t DSBlockOffset(const TDSControl& c, uint32_t block);
 
 // 0, or 11 (no handle) / 12 (valid mark is not 1).
 int32_t DSGuard(const TDSControl* h);
+
+// Runs an operation that moves many blocks: it loads what it needs first, so
+// a failed read changes nothing, and nothing is evicted half-way. Buffers
+// taken beyond the budget are given back at the end.
+class DSWholeStoreOp {
+ public:
+  explicit DSWholeStoreOp(TDSControl& c) : c_(c) { c_.pinAll = true; }
+  ~DSWholeStoreOp() {
+    c_.pinAll = false;
+    DSCacheTrim(c_);
+  }
+  DSWholeStoreOp(const DSWholeStoreOp&) = delete;
+  DSWholeStoreOp& operator=(const DSWholeStoreOp&) = delete;
+
+ private:
+  TDSControl& c_;
+};
 // Whether the open mode allows an operation of class 'w' (insert, delete,
 // clear, pack, header fields), 'a' (append) or 'u' (update).
 bool DSModeAllows(const TDSControl& c, char opClass);
-// DSGuard, then the mode check (-17), then a store broken by an earlier
-// failure (its code).
+// DSGuard, then the mode check (-17).
 int32_t DSGuardChange(const TDSControl* h, char opClass);
 // Moves blocks after `block` up by one number (making room for a block at
-// block + 1) and raises the block count.
-int32_t DSShiftBlocksUp(TDSControl& c, uint32_t block);
+// block + 1) and raises the block count. Requires: blocks block+1 .. count-1
+// are cached and the operation holds them (DSWholeStoreOp).
+void DSShiftBlocksUp(TDSControl& c, uint32_t block);
 // Moves blocks after the removed `block` down by one number and lowers the
-// block count. Requires: the removed block is no longer cached.
-int32_t DSShiftBlocksDown(TDSControl& c, uint32_t block);
+// block count. Requires: the removed block is no longer cached; the later
+// blocks are cached and held (DSWholeStoreOp).
+void DSShiftBlocksDown(TDSControl& c, uint32_t block);
 // Cuts the file (named or spill) after the last block in use.
 void DSTruncateToBlocks(TDSControl& c);
 

@@ -56,6 +56,9 @@ int32_t OpenNamed(TDSControl& c, const std::string& path, const DSParams& p) {
   if (c.file) {
     uint8_t raw[kDSHeaderBytes];
     size_t got = c.file->ReadAt(0, raw, sizeof raw);
+    // A header that is there but could not be read is a read error, not an
+    // empty file: starting the file over would throw its records away.
+    if (got != sizeof raw && c.file->Size() >= sizeof raw) return kDSShortRead;
     TDSHeader h = TDSHeader::Decode(raw);
     usable = got == sizeof raw && h.recordSize != 0 && h.blockSize != 0 &&
              !(c.mode == 'w' && h.recordSize != p.recordSize);
@@ -110,7 +113,7 @@ bool DSModeAllows(const TDSControl& c, char opClass) {
 int32_t DSGuardChange(const TDSControl* h, char opClass) {
   if (int32_t rc = DSGuard(h)) return rc;
   if (!DSModeAllows(*h, opClass)) return kDSNotAllowed;
-  return h->failed;
+  return kDSOk;
 }
 
 DSParams DSSetParams(int recordSize, int blockSize, int32_t recordLimit, bool duplicates) {
@@ -143,9 +146,9 @@ int32_t DSOpen(const std::string& path, DSHandle& handle, char mode, const DSPar
   }
 
   if (params.bufferBudget > 0) {
-    c->budget = std::max(params.bufferBudget, kDSMinBudget);
+    c->limit = std::max(params.bufferBudget, kDSMinBudget);
   } else {
-    c->budget = c->mode == 'a' ? kDSAppendBudget : kDSDefaultBudget;
+    c->limit = c->mode == 'a' ? kDSAppendBudget : kDSDefaultBudget;
   }
   size_t want = c->hdr.blockCount == 0 ? 128 : (c->hdr.blockCount / 32 + 1) * 32;
   for (;;) {
@@ -177,10 +180,9 @@ int32_t DSProbe(const std::string& path, DSFileSystem* fs) {
 int32_t DSClose(DSHandle& handle) {
   if (!handle) return kDSNoHandle;
   TDSControl& c = *handle;
-  if (c.hdr.validMark != 1 || c.failed) {
-    int32_t rc = c.failed ? c.failed : kDSInvalidHandle;
+  if (c.hdr.validMark != 1) {
     handle.reset();
-    return rc;
+    return kDSInvalidHandle;
   }
   if (c.named) {
     int32_t rc = DSCacheFlush(c);

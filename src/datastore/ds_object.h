@@ -42,7 +42,10 @@ struct DSParams {
   bool duplicates = false;
   DSFileSystem* fs = nullptr;  // nullptr = the real file system
   // Most block buffers the store may hold; 0 = as many as memory allows
-  // (32 in mode "a"). Values below 4 count as 4.
+  // (32 in mode "a"). Values below 4 count as 4. A split, a block removal
+  // or a pack reads every block it moves before changing any, and may hold
+  // more buffers than this while it runs. A block whose write-back fails
+  // stays in memory (beyond the budget) until the close writes it.
   int64_t bufferBudget = 0;
   std::string spillDir;  // folder of an unnamed store's spill file; "" = current folder
 };

@@ -6,61 +6,23 @@
 #include "datastore/ds_control.h"
 
 namespace orv {
-namespace {
 
-size_t IndexOf(const TDSControl& c, uint32_t block) {
-  auto it = std::lower_bound(c.dir.begin(), c.dir.end(), block,
-                             [](const DSCacheEntry& e, uint32_t b) { return e.block < b; });
-  return static_cast<size_t>(it - c.dir.begin());
-}
-
-}  // namespace
-
-// Blocks are renumbered from the last one down, so a block that is written
-// back under its new number only ever lands on a block already read.
-int32_t DSShiftBlocksUp(TDSControl& c, uint32_t block) {
-  const uint32_t last = c.hdr.blockCount;  // old count; blocks block+1 .. last-1 move
-  // Raise the count first: a renumbered block evicted along the way must be
-  // written back, and only blocks below the count are.
+// Every block involved is cached and held, so shifting is renumbering. The
+// count is raised first so the renumbered last block counts as in use.
+void DSShiftBlocksUp(TDSControl& c, uint32_t block) {
+  const uint32_t last = c.hdr.blockCount;
   ++c.hdr.blockCount;
   c.headerChanged = true;
-  int64_t i = static_cast<int64_t>(c.dir.size()) - 1;
   for (int64_t k = static_cast<int64_t>(last) - 1; k > static_cast<int64_t>(block); --k) {
-    if (i >= 0 && i < static_cast<int64_t>(c.dir.size()) && c.dir[i].block == k) {
-      c.dir[i].block = static_cast<uint32_t>(k + 1);
-      c.dir[i].changed = true;
-      --i;
-      continue;
-    }
-    DSPin pin(c, k, k);
-    uint8_t* buf;
-    if (int32_t rc = DSCacheGet(c, static_cast<uint32_t>(k), true, &buf)) return c.failed = rc;
     DSCacheRenumber(c, static_cast<uint32_t>(k), static_cast<uint32_t>(k + 1));
-    i = static_cast<int64_t>(c.lookupHint) - 1;
   }
-  return kDSOk;
 }
 
-// From the first moved block up, for the same reason as above.
-int32_t DSShiftBlocksDown(TDSControl& c, uint32_t block) {
+void DSShiftBlocksDown(TDSControl& c, uint32_t block) {
   const uint32_t count = c.hdr.blockCount;
-  size_t i = IndexOf(c, block + 1);
-  for (uint32_t k = block + 1; k < count; ++k) {
-    if (i < c.dir.size() && c.dir[i].block == k) {
-      c.dir[i].block = k - 1;
-      c.dir[i].changed = true;
-      ++i;
-      continue;
-    }
-    DSPin pin(c, k, k);
-    uint8_t* buf;
-    if (int32_t rc = DSCacheGet(c, k, true, &buf)) return c.failed = rc;
-    DSCacheRenumber(c, k, k - 1);
-    i = c.lookupHint + 1;
-  }
+  for (uint32_t k = block + 1; k < count; ++k) DSCacheRenumber(c, k, k - 1);
   c.hdr.blockCount = count - 1;
   c.headerChanged = true;
-  return kDSOk;
 }
 
 void DSTruncateToBlocks(TDSControl& c) {
@@ -87,10 +49,15 @@ int32_t DSDelete(TDSControl* h, int32_t recNo) {
     buf[0] = static_cast<uint8_t>(count - 1);
     DSCacheTouch(c, block, slot == 0);
   } else {
-    // The emptied block leaves the cache before the later blocks move down
-    // onto its number.
+    // Read every later block before anything changes: a failed read then
+    // leaves the store as it was. The emptied block leaves the cache before
+    // the later blocks move down onto its number.
+    DSWholeStoreOp op(c);
+    if (block + 1 < c.hdr.blockCount) {
+      if (int32_t rc = DSCacheLoadRange(c, block + 1, c.hdr.blockCount - 1)) return rc;
+    }
     DSCacheDropOne(c, block);
-    if (int32_t rc = DSShiftBlocksDown(c, block)) return rc;
+    DSShiftBlocksDown(c, block);
     DSTruncateToBlocks(c);
   }
   --c.hdr.recordCount;
@@ -112,9 +79,7 @@ int32_t DSClear(TDSControl* h) {
 }
 
 // Moves records forward in order so that every block but the last is full.
-// Each move takes records off the front of the source block at once, so the
-// blocks hold every record exactly once at every step: an I/O error part-way
-// leaves a consistent store with some blocks emptied or part-filled.
+// The whole store is read first, so a failed read changes nothing.
 int32_t DSPack(TDSControl* h) {
   if (int32_t rc = DSGuardChange(h, 'w')) return rc;
   TDSControl& c = *h;
@@ -122,6 +87,8 @@ int32_t DSPack(TDSControl* h) {
   if (blocks <= 1) return kDSOk;
   const int N = c.N();
   const size_t R = static_cast<size_t>(c.R());
+  DSWholeStoreOp op(c);
+  if (int32_t rc = DSCacheLoadRange(c, 0, blocks - 1)) return rc;
   uint32_t t = 0;  // block being filled
   int64_t total = 0;
   for (uint32_t s = 0; s < blocks; ++s) {

@@ -228,17 +228,17 @@ int32_t FindCommon(TDSControl* h, const void* key, int32_t& recNo, Locus& at) {
 int32_t Split(TDSControl& c, Locus& at) {
   const uint32_t b = at.block;
   const int N = c.N();
-  if (int32_t rc = DSShiftBlocksUp(c, b)) return rc;
-  DSPin pin(c, b, b + 1);
+  DSWholeStoreOp op(c);
+  if (int32_t rc = DSCacheLoadRange(c, b, c.hdr.blockCount - 1)) return rc;
+  DSShiftBlocksUp(c, b);
   uint8_t* old = nullptr;
   uint8_t* fresh = nullptr;
-  // From here on the block numbers have moved: a failure leaves the store
-  // unusable for changes rather than half split.
-  if (int32_t rc = DSCacheGet(c, b, true, &old)) return c.failed = rc;
+  // Both are in memory or made fresh: nothing can fail from here on.
+  if (int32_t rc = DSCacheGet(c, b, true, &old)) return rc;
   c.reuseHint = static_cast<int64_t>(c.lookupHint) + 1;
   int32_t rc = DSCacheGet(c, b + 1, false, &fresh);
   c.reuseHint = -1;
-  if (rc != kDSOk) return c.failed = rc;
+  if (rc != kDSOk) return rc;
   int kept = N / 2 + (at.slot > N / 2 ? 1 : 0);
   std::memcpy(c.Slot(fresh, 0), c.Slot(old, kept), static_cast<size_t>(N - kept) * c.R());
   fresh[0] = static_cast<uint8_t>(N - kept);
