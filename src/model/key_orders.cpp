@@ -33,7 +33,8 @@ int WordOrder(const void* a, const void* b) {
   int ly = WordLen(y);
   int n = std::min(lx, ly);
   for (int i = 1; i <= n; ++i) {
-    if (x[i] != y[i]) return static_cast<int>(LetterRank(x[i])) - static_cast<int>(LetterRank(y[i]));
+    if (x[i] != y[i])
+      return static_cast<int>(LetterRank(x[i])) - static_cast<int>(LetterRank(y[i]));
   }
   return lx - ly;
 }
@@ -59,9 +60,14 @@ int BookOrder(const void* a, const void* b) {
 uint32_t WordPrefix(const void* rec) {
   const uint8_t* w = Bytes(rec);
   int n = std::min(WordLen(w), 6);
+  // A non-letter (rank 0) sorts below a (rank 1) but both pack as 0, so the
+  // bytes after it could lift the prefix above that of a larger word ("-x"
+  // against "a"). Packing stops at the first non-letter and pads as if the
+  // word ended there, which keeps the prefix monotone.
   uint32_t v = 0;
-  for (int i = 1; i <= n; ++i) v = v * 32 + static_cast<uint32_t>(std::max(LetterRank(w[i]) - 1, 0));
-  for (int i = n; i < 6; ++i) v *= 32;
+  int i = 1;
+  for (; i <= n && LetterRank(w[i]) != 0; ++i) v = v * 32 + (LetterRank(w[i]) - 1u);
+  for (; i <= 6; ++i) v *= 32;
   return v + 1;
 }
 

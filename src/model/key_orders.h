@@ -20,7 +20,8 @@ int CiteOrder(const void* a, const void* b);
 // Book, then chapter (BOOK records).
 int BookOrder(const void* a, const void* b);
 
-// Up to six ranks of the word, 5 bits each, plus 1.
+// Up to six ranks of the word, 5 bits each (rank - 1), plus 1; packing stops
+// at the first non-letter, as if the word ended there.
 uint32_t WordPrefix(const void* rec);
 uint32_t FoccCitePrefix(const void* rec);
 uint32_t CitePrefix(const void* rec);
