@@ -38,3 +38,12 @@ endif()
 add_test(NAME Layering.CoreIncludesNoQt
   COMMAND "${CMAKE_COMMAND}" -DROOT=${PROJECT_SOURCE_DIR} "-DDIRS=${ORV_CORE_DIRS}"
           -P "${PROJECT_SOURCE_DIR}/cmake/CheckCoreHasNoQt.cmake")
+
+# End-to-end scripts: tests/app/NAME_test.sh runs with the path of `orv`.
+file(GLOB ORV_SCRIPT_TESTS CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/tests/app/*_test.sh")
+if(TARGET orv)
+  foreach(script IN LISTS ORV_SCRIPT_TESTS)
+    get_filename_component(name "${script}" NAME_WE)
+    add_test(NAME App.${name} COMMAND bash "${script}" "$<TARGET_FILE:orv>")
+  endforeach()
+endif()

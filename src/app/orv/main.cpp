@@ -1,0 +1,45 @@
+// orv: the command line over the core, for scripts and end-to-end tests.
+#include <iostream>
+#include <map>
+#include <string>
+
+#include "app/orv/commands.h"
+
+namespace {
+
+constexpr const char kUsage[] =
+    "usage: orv COMMAND [ARGS]\n"
+    "  build [--word] [--cite] [--book] [--strongs]   build the datastores (default: all)\n"
+    "  verify                                          check the datastores\n"
+    "  archive write|write-strongs|read|read-strongs FILE [--all]\n"
+    "  archive default-strongs                         read the supplied Strong's numbers\n"
+    "Settings come from ORV.INI in the data root ($ORV_ROOT); supplied data from\n"
+    "the program folder ($ORV_PROGRAM_DIR).\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using orv::cli::Args;
+  using Command = int (*)(const Args&, std::ostream&, std::ostream&);
+  const std::map<std::string, Command> commands = {
+      {"build", orv::cli::CmdBuild},
+      {"verify", orv::cli::CmdVerify},
+      {"archive", orv::cli::CmdArchive},
+  };
+  if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
+    std::cout << kUsage;
+    return argc < 2 ? 2 : 0;
+  }
+  auto it = commands.find(argv[1]);
+  if (it == commands.end()) {
+    std::cerr << "orv: unknown command " << argv[1] << "\n" << kUsage;
+    return 2;
+  }
+  Args args(argv + 2, argv + argc);
+  try {
+    return it->second(args, std::cout, std::cerr);
+  } catch (const std::exception& e) {
+    std::cerr << "orv: " << e.what() << '\n';
+    return 1;
+  }
+}

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# End-to-end check of the orv command line on a small text of its own:
+# build, verify, archive write and read, and the failures' exit codes.
+# Usage: orv_cli_test.sh PATH_TO_ORV
+set -euo pipefail
+ORV=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export ORV_ROOT=$work/root ORV_PROGRAM_DIR=$work/prog
+mkdir -p "$ORV_PROGRAM_DIR/Source"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+expect_line() {  # expect_line FILE TEXT
+  grep -qxF -- "$2" "$1" || { cat "$1" >&2; fail "missing line '$2'"; }
+}
+
+codes=(GEN EX LEV NUM DEU JOS JUD RUTH 1SA 2SA 1KI 2KI 1CH 2CH EZRA NEH EST JOB PS PR ECC SS
+       ISA JER LAM EZ DAN HOS JOEL AMOS OBAD JON MIC NAH HAB ZEP HAG ZEC MAL)
+for i in "${!codes[@]}"; do
+  {
+    printf '*BOOK Book %d\r\n*R-L\r\n*1\r\n' "$((i + 1))"
+    printf '1 bravit bra- alhim <note> at\r\n'
+    printf ' hvmim vat harC\r\n'
+    printf '2 vharC hith thu vbhu\r\n'
+    printf '*2\r\n1 alhim bra\r\n'
+  } >"$ORV_PROGRAM_DIR/Source/${codes[$i]}.OLF"
+done
+
+"$ORV" build >"$work/build.out" 2>"$work/build.err" || { cat "$work/build.err"; fail "build"; }
+expect_line "$work/build.out" "Building Word && Cite datastores"
+expect_line "$work/build.out" "Compressing Word datastore"
+expect_line "$work/build.out" "WORD $((39 * 13))"
+expect_line "$work/build.out" "CITE $((39 * 13))"
+expect_line "$work/build.out" "BOOK $((39 * 2))"
+[[ -f "$ORV_ROOT/Source/WORD.XRD" ]] || fail "WORD.XRD not under the data root"
+
+"$ORV" verify >"$work/verify.out" 2>&1 || { cat "$work/verify.out"; fail "verify"; }
+expect_line "$work/verify.out" "BOOK datastore is good"
+expect_line "$work/verify.out" "WORD datastore is good"
+expect_line "$work/verify.out" "CITE datastore is good"
+
+"$ORV" archive write "$work/all.arc" >"$work/a.out" 2>&1 || { cat "$work/a.out"; fail "archive write"; }
+"$ORV" archive read "$work/all.arc" >"$work/r.out" 2>&1 || { cat "$work/r.out"; fail "archive read"; }
+expect_line "$work/r.out" "Archive successfully read"
+
+# Failures: a missing archive, no Strongs.dat, an unknown command.
+if "$ORV" archive read "$work/none.arc" >"$work/x.out" 2>"$work/x.err"; then
+  fail "reading a missing archive succeeded"
+fi
+expect_line "$work/x.err" "** Error(s) reading archive **"
+if "$ORV" archive default-strongs >/dev/null 2>&1; then fail "default-strongs without Strongs.dat"; fi
+if "$ORV" frobnicate >/dev/null 2>&1; then fail "unknown command accepted"; fi
+
+# A missing book file stops the build with the message and exit code 1.
+rm "$ORV_PROGRAM_DIR/Source/MAL.OLF"
+if "$ORV" build --book >"$work/b.out" 2>"$work/b.err"; then fail "build without MAL.OLF succeeded"; fi
+expect_line "$work/b.err" "** Cannot open input file MAL **"
+echo "orv command line: all checks passed"
