@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 
+#include "build/focc_build.h"
 #include "build/pointer_pass.h"
 #include "build/source_reader.h"
 #include "datastore/ds_object.h"
@@ -167,8 +168,10 @@ void BuildPass(BuildContext& ctx, BuildFlags f) {
     DSPack(h.foc2);
     ctx.progress.Status("Closing FOc2 datastore");
     CloseReporting(set.FOc2DS, "Error closing FOc2 datastore", ctx.ui);
-    // The whole-text first-occurrence view lost its store to the rebuild.
+    // The whole-text first-occurrence view lost its store to the rebuild;
+    // the per-book files were made from the old text.
     if (set.FOccView() == kFOccText) set.FOccDS.Open(true);
+    DropBookFOccFiles(set);
   }
   if (f.cite) {
     ctx.progress.Status("Closing Cite datastore");

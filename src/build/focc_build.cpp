@@ -1,10 +1,14 @@
 #include "build/focc_build.h"
 
+#include <filesystem>
+
 #include "build/source_reader.h"
+#include "model/books.h"
 #include "model/datastore_set.h"
 #include "model/key_orders.h"
 #include "model/records.h"
 #include "model/text_reader.h"
+#include "platform/path_map.h"
 #include "platform/user_interface.h"
 
 namespace orv {
@@ -40,6 +44,16 @@ int32_t BuildBookFOcc(TDSControl* focc, int book, const std::string& sourceDir, 
   if (result != kDSOk) ui.Message("** Abnormal termination **");
   DSClose(seen);
   return result;
+}
+
+void DropBookFOccFiles(DatastoreSet& set) {
+  set.BookFOccDS.ForceClose();
+  std::filesystem::path dir =
+      std::filesystem::path(NativePath(set.WordDS.Path())).parent_path() / "FOCC";
+  for (int book = 1; book <= kBookCount; ++book) {
+    std::error_code ec;
+    std::filesystem::remove(dir / (BookCode(book) + ".XRD"), ec);
+  }
 }
 
 void InstallBookFOccBuilder(DatastoreSet& set, const std::string& sourceDir, UserInterface& ui) {

@@ -20,6 +20,12 @@ class UserInterface;
 // was appended stays). Returns 0 otherwise.
 int32_t BuildBookFOcc(TDSControl* focc, int book, const std::string& sourceDir, UserInterface& ui);
 
+// Closes the per-book file and deletes every book's first-occurrence file,
+// so that each is built again from the current text when next opened. Run
+// after WORD is rebuilt: files built from an earlier text would mark the
+// wrong words.
+void DropBookFOccFiles(DatastoreSet& set);
+
 // Makes `set.BookFOccDS` fill an empty book file through BuildBookFOcc when
 // it opens it. `ui` must outlive `set`.
 void InstallBookFOccBuilder(DatastoreSet& set, const std::string& sourceDir, UserInterface& ui);

@@ -3,7 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "build/build_fixture.h"
+#include "build/db_build.h"
 #include "build/source_text.h"
 #include "model/records.h"
 
@@ -45,6 +48,21 @@ TEST_F(BookFirstOccurrences, OpeningABookFileFillsItWithTheBooksFirstOccurrences
   set_.BookFOccDS.ForceClose();
   EXPECT_EQ(BookFile(2).size(), text.FirstOccurrences(2).size()) << "kept, not built twice";
   EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(BookFirstOccurrences, RebuildingWordDropsBookFilesOfTheOldText) {
+  test::SmallText first(21, 3, 6);
+  first.Write(sourceDir_);
+  ASSERT_FALSE(BookFile(1).empty());
+  ASSERT_TRUE(std::filesystem::exists(dir_.path() + "/heb/FOCC/GEN.XRD"));
+  test::SmallText second(22, 3, 6);  // another text: other first occurrences
+  second.Write(sourceDir_);
+  RunBuild(ctx_, BuildFlags{true, false, false});
+  EXPECT_FALSE(std::filesystem::exists(dir_.path() + "/heb/FOCC/GEN.XRD"));
+  auto got = BookFile(1);
+  auto expected = second.FirstOccurrences(1);
+  ASSERT_EQ(got.size(), expected.size());
+  for (size_t i = 0; i < got.size(); ++i) EXPECT_EQ(got[i].word.Str(), expected[i].word);
 }
 
 TEST_F(BookFirstOccurrences, WordsOfEqualStorageSpellingCountOnce) {
