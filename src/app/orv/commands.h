@@ -14,5 +14,6 @@ using Args = std::vector<std::string>;
 int CmdBuild(const Args& args, std::ostream& out, std::ostream& err);
 int CmdVerify(const Args& args, std::ostream& out, std::ostream& err);
 int CmdArchive(const Args& args, std::ostream& out, std::ostream& err);
+int CmdImport(const Args& args, std::ostream& out, std::ostream& err);
 
 }  // namespace orv::cli

@@ -13,6 +13,8 @@ constexpr const char kUsage[] =
     "  verify                                          check the datastores\n"
     "  archive write|write-strongs|read|read-strongs FILE [--all]\n"
     "  archive default-strongs                         read the supplied Strong's numbers\n"
+    "  import [--hebrew DIR] [--only hebrew,kjv,dictionary,docs]\n"
+    "                                 write the supplied data into the program folder\n"
     "Settings come from ORV.INI in the data root ($ORV_ROOT); supplied data from\n"
     "the program folder ($ORV_PROGRAM_DIR).\n";
 
@@ -25,6 +27,7 @@ int main(int argc, char** argv) {
       {"build", orv::cli::CmdBuild},
       {"verify", orv::cli::CmdVerify},
       {"archive", orv::cli::CmdArchive},
+      {"import", orv::cli::CmdImport},
   };
   if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
     std::cout << kUsage;

@@ -1,0 +1,44 @@
+// orv import: writes the supplied data into the program folder.
+#include <cstdlib>
+#include <ostream>
+
+#include "app/orv/commands.h"
+#include "import/import_driver.h"
+#include "platform/program_dir.h"
+
+namespace orv::cli {
+
+int CmdImport(const Args& args, std::ostream& out, std::ostream& err) {
+  ImportOptions options;
+  options.programDir = ProgramDir();
+  if (const char* env = std::getenv("ORV_OSHB_DIR")) options.hebrewDir = env;
+  for (size_t i = 0; i < args.size(); ++i) {
+    bool hasValue = i + 1 < args.size();
+    if (args[i] == "--hebrew" && hasValue) {
+      options.hebrewDir = args[++i];
+    } else if (args[i] == "--only" && hasValue) {
+      std::string bad;
+      if (!ParseImportParts(args[++i], options, bad)) {
+        err << "orv import: unknown part " << bad << " (hebrew, kjv, dictionary, docs)\n";
+        return 2;
+      }
+    } else {
+      err << "orv import: unknown option " << args[i] << '\n';
+      return 2;
+    }
+  }
+  if ((options.hebrew || options.kjv) && options.hebrewDir.empty()) {
+    err << "orv import: name the folder of the Hebrew XML files with --hebrew DIR "
+           "or ORV_OSHB_DIR\n";
+    return 1;
+  }
+  out << "Importing into " << options.programDir << '\n';
+  ImportResult r = RunImport(options, [&out](const std::string& line) { out << line << '\n'; });
+  if (!r.ok) {
+    err << "orv import: " << r.message << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace orv::cli

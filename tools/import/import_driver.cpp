@@ -1,0 +1,133 @@
+#include "import/import_driver.h"
+
+#include <stdlib.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <vector>
+
+#include "import/import_dictionary.h"
+#include "import/import_docs.h"
+#include "import/import_hebrew.h"
+#include "import/import_kjv.h"
+
+namespace orv {
+namespace fs = std::filesystem;
+
+namespace {
+
+// A folder inside the program folder, so the final moves are renames within
+// one file system; removed with whatever it still holds.
+class StagingDir {
+ public:
+  explicit StagingDir(const fs::path& parent) {
+    std::string tmpl = (parent / ".import-XXXXXX").string();
+    std::vector<char> buf(tmpl.begin(), tmpl.end());
+    buf.push_back('\0');
+    if (mkdtemp(buf.data())) path_ = buf.data();
+  }
+  ~StagingDir() {
+    std::error_code ec;
+    if (!path_.empty()) fs::remove_all(path_, ec);
+  }
+  StagingDir(const StagingDir&) = delete;
+  StagingDir& operator=(const StagingDir&) = delete;
+
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+std::string Seconds(std::chrono::steady_clock::duration d) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.1f s", std::chrono::duration<double>(d).count());
+  return buf;
+}
+
+// Moves every file under `from` to the same place under `to`.
+ImportResult MoveIntoPlace(const fs::path& from, const fs::path& to) {
+  std::error_code ec;
+  for (auto it = fs::recursive_directory_iterator(from, ec); !ec && it != fs::end(it);
+       it.increment(ec)) {
+    if (!it->is_regular_file()) continue;
+    fs::path target = to / fs::relative(it->path(), from);
+    fs::create_directories(target.parent_path(), ec);
+    if (ec) return ImportResult::Fail("Cannot create folder " + target.parent_path().string());
+    fs::rename(it->path(), target, ec);
+    if (ec) return ImportResult::Fail("Cannot replace " + target.string() + ": " + ec.message());
+  }
+  if (ec) return ImportResult::Fail("Cannot read " + from.string() + ": " + ec.message());
+  return {};
+}
+
+}  // namespace
+
+bool ParseImportParts(const std::string& list, ImportOptions& options, std::string& bad) {
+  options.hebrew = options.kjv = options.dictionary = options.docs = false;
+  std::stringstream in(list);
+  std::string part;
+  while (std::getline(in, part, ',')) {
+    if (part == "hebrew") {
+      options.hebrew = true;
+    } else if (part == "kjv") {
+      options.kjv = true;
+    } else if (part == "dictionary") {
+      options.dictionary = true;
+    } else if (part == "docs") {
+      options.docs = true;
+    } else {
+      bad = part;
+      return false;
+    }
+  }
+  return true;
+}
+
+ImportResult RunImport(const ImportOptions& options,
+                       const std::function<void(const std::string&)>& log) {
+  std::error_code ec;
+  fs::path program(options.programDir);
+  fs::create_directories(program, ec);
+  if (ec) return ImportResult::Fail("Cannot create the program folder " + program.string());
+  StagingDir staging(program);
+  if (staging.path().empty()) {
+    return ImportResult::Fail("Cannot create a temporary folder in " + program.string());
+  }
+  const std::string out = staging.path().string() + "/";
+  const fs::path hebrewDir(options.hebrewDir);
+
+  struct Part {
+    bool wanted;
+    const char* label;
+    std::function<ImportResult()> run;
+  };
+  const Part parts[] = {
+      {options.hebrew, "Hebrew text and Strong's numbers",
+       [&] { return ImportHebrew(options.hebrewDir, out); }},
+      {options.kjv, "King James text",
+       [&] { return ImportKjv((hebrewDir / "VerseMap.xml").string(), out); }},
+      {options.dictionary, "Strong's dictionary",
+       [&] {
+         ImportResult r = ImportDictionary(out);
+         return r.ok ? WriteSupplement(out) : r;
+       }},
+      {options.docs, "Documents", [&] { return WriteDocs(out); }},
+  };
+  auto start = std::chrono::steady_clock::now();
+  for (const Part& p : parts) {
+    if (!p.wanted) continue;
+    auto t0 = std::chrono::steady_clock::now();
+    ImportResult r = p.run();
+    if (!r.ok) return r;
+    if (log) log(std::string(p.label) + ": " + Seconds(std::chrono::steady_clock::now() - t0));
+  }
+  ImportResult moved = MoveIntoPlace(staging.path(), program);
+  if (!moved.ok) return moved;
+  if (log) log("Import finished: " + Seconds(std::chrono::steady_clock::now() - start));
+  return {};
+}
+
+}  // namespace orv
