@@ -21,6 +21,11 @@ constexpr std::array<const char*, kBookCount> kNames = {
     "Obadiah",      "Jonah",         "Micah",     "Nahum",        "Habakkuk",
     "Zephaniah",    "Haggai",        "Zechariah", "Malachi"};
 
+constexpr std::array<const char*, kBookCount> kCiteAbbrevs = {
+    "Gen", "Ex ", "Lev", "Num", "Deu", "Jos", "Jud", "Rth", "1Sa", "2Sa", "1Ki", "2Ki", "1Ch",
+    "2Ch", "Ezr", "Neh", "Est", "Job", "Ps ", "Pr ", "Ecc", "SS ", "Isa", "Jer", "Lam", "Ez ",
+    "Dan", "Hos", "Joe", "Amo", "Oba", "Jon", "Mic", "Nah", "Hab", "Zep", "Hag", "Zec", "Mal"};
+
 }  // namespace
 
 std::string BookCode(int book) {
@@ -29,6 +34,10 @@ std::string BookCode(int book) {
 
 std::string BookName(int book) {
   return (book >= 1 && book <= kBookCount) ? kNames[static_cast<size_t>(book - 1)] : "UNKNOWN";
+}
+
+std::string BookCiteAbbrev(int book) {
+  return (book >= 1 && book <= kBookCount) ? kCiteAbbrevs[static_cast<size_t>(book - 1)] : "";
 }
 
 }  // namespace orv

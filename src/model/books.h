@@ -11,5 +11,8 @@ inline constexpr int kBookCount = 39;
 std::string BookCode(int book);
 // Full name ("Genesis" ... "Malachi"); "UNKNOWN" outside 1..39.
 std::string BookName(int book);
+// The three-character abbreviation that citations are written with, padded
+// with blanks ("Gen", "Ex ", "Ps "); "" outside 1..39.
+std::string BookCiteAbbrev(int book);
 
 }  // namespace orv

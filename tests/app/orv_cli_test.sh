@@ -43,6 +43,15 @@ expect_line "$work/verify.out" "CITE datastore is good"
 "$ORV" archive read "$work/all.arc" >"$work/r.out" 2>&1 || { cat "$work/r.out"; fail "archive read"; }
 expect_line "$work/r.out" "Archive successfully read"
 
+"$ORV" cite "Gen 2:1" >"$work/c.out" || fail "cite"
+expect_line "$work/c.out" "0 Gen 2:1.1"
+if "$ORV" cite "Gen 9:1" >"$work/c.out" 2>/dev/null; then fail "a chapter past the book's end was read"; fi
+expect_line "$work/c.out" "13"
+"$ORV" value a-b >"$work/v.out" || fail "value"
+expect_line "$work/v.out" "Original 3 Traditional 3"
+if "$ORV" value f >"$work/v.out"; then fail "value of a non-letter"; fi
+expect_line "$work/v.out" "Illegal characters in input string"
+
 # Failures: a missing archive, no Strongs.dat, an unknown command.
 if "$ORV" archive read "$work/none.arc" >"$work/x.out" 2>"$work/x.err"; then
   fail "reading a missing archive succeeded"

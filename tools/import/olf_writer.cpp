@@ -1,17 +1,10 @@
 #include "import/olf_writer.h"
 
-#include <array>
-
 #include "archive/archive_format.h"
 #include "model/books.h"
 
 namespace orv {
 namespace {
-
-constexpr std::array<const char*, kBookCount> kAbbrevs = {
-    "Gen", "Ex ", "Lev", "Num", "Deu", "Jos", "Jud", "Rth", "1Sa", "2Sa", "1Ki", "2Ki", "1Ch",
-    "2Ch", "Ezr", "Neh", "Est", "Job", "Ps ", "Pr ", "Ecc", "SS ", "Isa", "Jer", "Lam", "Ez ",
-    "Dan", "Hos", "Joe", "Amo", "Oba", "Jon", "Mic", "Nah", "Hab", "Zep", "Hag", "Zec", "Mal"};
 
 constexpr const char* kEol = "\r\n";
 // The verse reader keeps 63 characters of the description.
@@ -19,9 +12,7 @@ constexpr const char* kDescription = "Open Scriptures Hebrew Bible (Westminster 
 
 }  // namespace
 
-std::string CitationAbbrev(int book) {
-  return (book >= 1 && book <= kBookCount) ? kAbbrevs[static_cast<size_t>(book - 1)] : "";
-}
+std::string CitationAbbrev(int book) { return BookCiteAbbrev(book); }
 
 std::string OlfText(int book, const OshbBook& text) {
   std::string out;

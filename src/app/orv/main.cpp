@@ -3,6 +3,8 @@
 #include <map>
 #include <string>
 
+#include "app/orv/cmd_cite.h"
+#include "app/orv/cmd_value.h"
 #include "app/orv/commands.h"
 
 namespace {
@@ -15,6 +17,8 @@ constexpr const char kUsage[] =
     "  archive default-strongs                         read the supplied Strong's numbers\n"
     "  import [--hebrew DIR] [--only hebrew,kjv,dictionary,docs]\n"
     "                                 write the supplied data into the program folder\n"
+    "  value TEXT                      Original and Traditional value of a text\n"
+    "  cite TEXT [--from CITE]         read a citation: result code and citation text\n"
     "Settings come from ORV.INI in the data root ($ORV_ROOT); supplied data from\n"
     "the program folder ($ORV_PROGRAM_DIR).\n";
 
@@ -28,6 +32,8 @@ int main(int argc, char** argv) {
       {"verify", orv::cli::CmdVerify},
       {"archive", orv::cli::CmdArchive},
       {"import", orv::cli::CmdImport},
+      {"value", orv::cli::CmdValue},
+      {"cite", orv::cli::CmdCite},
   };
   if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
     std::cout << kUsage;
