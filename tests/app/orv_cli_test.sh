@@ -52,6 +52,18 @@ expect_line "$work/v.out" "Original 3 Traditional 3"
 if "$ORV" value f >"$work/v.out"; then fail "value of a non-letter"; fi
 expect_line "$work/v.out" "Illegal characters in input string"
 
+if "$ORV" kjv "GEN 1:1" >/dev/null 2>&1; then fail "kjv without King James files"; fi
+mkdir -p "$ORV_PROGRAM_DIR/KJV"
+for code in "${codes[@]}"; do
+  printf '1:1 In the beginning 7225 God 430\r\n created 1254\r\n1:2 And the earth 776\r\n2:1 Thus\r\n' \
+    >"$ORV_PROGRAM_DIR/KJV/$code.str"
+done
+"$ORV" kjv "GEN 1:1" >"$work/k.out" 2>&1 || { cat "$work/k.out"; fail "kjv"; }
+grep -q "beginning" "$work/k.out" || fail "kjv text missing"
+if grep -q "7225" "$work/k.out"; then fail "Strong's numbers shown without --numbers"; fi
+"$ORV" kjv "GEN 1:1" --numbers >"$work/k.out" 2>&1 || fail "kjv --numbers"
+grep -q "7225" "$work/k.out" || fail "Strong's numbers missing with --numbers"
+
 # Failures: a missing archive, no Strongs.dat, an unknown command.
 if "$ORV" archive read "$work/none.arc" >"$work/x.out" 2>"$work/x.err"; then
   fail "reading a missing archive succeeded"

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <utility>
 
+#include "import/xml_entities.h"
+
 namespace orv {
 namespace {
 
@@ -45,54 +47,12 @@ bool IsBlock(std::string_view name) {
   return false;
 }
 
-void AppendUtf8(std::string& out, uint32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 // Decodes the entity at text[0] == '&' into `out`; returns the characters
 // used, or 0 when it is none that XML defines (the '&' then stays as text).
 size_t DecodeEntity(std::string_view text, std::string& out) {
   size_t semi = text.find(';');
   if (semi == std::string_view::npos || semi > 10) return 0;
-  std::string_view name = text.substr(1, semi - 1);
-  static constexpr std::pair<std::string_view, char> kNamed[] = {
-      {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
-  for (const auto& [entity, c] : kNamed) {
-    if (name == entity) {
-      out += c;
-      return semi + 1;
-    }
-  }
-  if (name.size() < 2 || name[0] != '#') return 0;
-  const bool hex = name[1] == 'x' || name[1] == 'X';
-  uint32_t code = 0;
-  std::string_view digits = name.substr(hex ? 2 : 1);
-  if (digits.empty()) return 0;
-  for (char c : digits) {
-    int d = (c >= '0' && c <= '9')          ? c - '0'
-            : hex && (c >= 'a' && c <= 'f') ? c - 'a' + 10
-            : hex && (c >= 'A' && c <= 'F') ? c - 'A' + 10
-                                            : -1;
-    if (d < 0) return 0;
-    code = code * (hex ? 16 : 10) + static_cast<uint32_t>(d);
-  }
-  if (code == 0 || code > 0x10FFFF) return 0;
-  AppendUtf8(out, code);
-  return semi + 1;
+  return AppendEntity(out, text.substr(1, semi - 1)) ? semi + 1 : 0;
 }
 
 // The token without USFM character markers ("\nd", "\+nd*", "\nd*").

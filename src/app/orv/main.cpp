@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/orv/cmd_cite.h"
+#include "app/orv/cmd_kjv.h"
 #include "app/orv/cmd_value.h"
 #include "app/orv/commands.h"
 
@@ -19,6 +20,7 @@ constexpr const char kUsage[] =
     "                                 write the supplied data into the program folder\n"
     "  value TEXT                      Original and Traditional value of a text\n"
     "  cite TEXT [--from CITE]         read a citation: result code and citation text\n"
+    "  kjv CITE [--numbers]            the King James text of CITE's chapter from CITE on\n"
     "Settings come from ORV.INI in the data root ($ORV_ROOT); supplied data from\n"
     "the program folder ($ORV_PROGRAM_DIR).\n";
 
@@ -34,6 +36,7 @@ int main(int argc, char** argv) {
       {"import", orv::cli::CmdImport},
       {"value", orv::cli::CmdValue},
       {"cite", orv::cli::CmdCite},
+      {"kjv", orv::cli::CmdKjv},
   };
   if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
     std::cout << kUsage;
