@@ -64,6 +64,13 @@ if grep -q "7225" "$work/k.out"; then fail "Strong's numbers shown without --num
 "$ORV" kjv "GEN 1:1" --numbers >"$work/k.out" 2>&1 || fail "kjv --numbers"
 grep -q "7225" "$work/k.out" || fail "Strong's numbers missing with --numbers"
 
+if "$ORV" strongs 7225 >"$work/s.out" 2>"$work/s.err"; then fail "strongs without Hebrew.def"; fi
+expect_line "$work/s.err" "Cannot open Strong's data file"
+printf '*1 first entry\r\nthe first definition\r\n*2 second entry\r\nthe second\r\n' \
+  >"$ORV_PROGRAM_DIR/Hebrew.def"
+"$ORV" strongs 2 >"$work/s.out" 2>&1 || { cat "$work/s.out"; fail "strongs 2"; }
+grep -q "the second" "$work/s.out" || fail "entry 2 not shown"
+
 # Failures: a missing archive, no Strongs.dat, an unknown command.
 if "$ORV" archive read "$work/none.arc" >"$work/x.out" 2>"$work/x.err"; then
   fail "reading a missing archive succeeded"

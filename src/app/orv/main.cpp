@@ -5,6 +5,7 @@
 
 #include "app/orv/cmd_cite.h"
 #include "app/orv/cmd_kjv.h"
+#include "app/orv/cmd_strongs.h"
 #include "app/orv/cmd_value.h"
 #include "app/orv/commands.h"
 
@@ -21,6 +22,7 @@ constexpr const char kUsage[] =
     "  value TEXT                      Original and Traditional value of a text\n"
     "  cite TEXT [--from CITE]         read a citation: result code and citation text\n"
     "  kjv CITE [--numbers]            the King James text of CITE's chapter from CITE on\n"
+    "  strongs NUMBER[-N]              a Strong's dictionary entry\n"
     "Settings come from ORV.INI in the data root ($ORV_ROOT); supplied data from\n"
     "the program folder ($ORV_PROGRAM_DIR).\n";
 
@@ -37,6 +39,7 @@ int main(int argc, char** argv) {
       {"value", orv::cli::CmdValue},
       {"cite", orv::cli::CmdCite},
       {"kjv", orv::cli::CmdKjv},
+      {"strongs", orv::cli::CmdStrongs},
   };
   if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
     std::cout << kUsage;
