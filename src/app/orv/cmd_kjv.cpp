@@ -1,67 +1,19 @@
 // orv kjv.
 #include "app/orv/cmd_kjv.h"
 
-#include <cctype>
 #include <ostream>
 #include <sstream>
 #include <string_view>
 
+#include "app/orv/cli_session.h"
 #include "model/books.h"
 #include "platform/program_dir.h"
+#include "view/cite_counts.h"
+#include "view/cite_parse.h"
 #include "view/kjv_line.h"
 #include "view/kjv_text.h"
 
 namespace orv::cli {
-
-namespace {
-
-// A whole decimal number in 1..limit, else 0.
-int Number(std::string_view text, int limit) {
-  if (text.empty() || text.size() > 3) return 0;
-  int n = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return 0;
-    n = n * 10 + (c - '0');
-  }
-  return n <= limit ? n : 0;
-}
-
-int BookByCode(std::string_view code) {
-  std::string upper(code);
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  for (int book = 1; book <= kBookCount; ++book) {
-    if (BookCode(book) == upper) return book;
-  }
-  return 0;
-}
-
-}  // namespace
-
-// The full citation parser of the citation entry replaces this one once it
-// is in the core; until then the command takes these two plain forms.
-bool ParseKjvCite(const std::string& text, Citation& cite) {
-  std::string_view s(text);
-  int book = 0;
-  const size_t blank = s.find(' ');
-  if (blank != std::string_view::npos) {
-    book = BookByCode(s.substr(0, blank));
-    const size_t rest = s.find_first_not_of(' ', blank);
-    s = rest == std::string_view::npos ? std::string_view() : s.substr(rest);
-  } else {
-    const size_t colon = s.find(':');
-    if (colon == std::string_view::npos) return false;
-    book = Number(s.substr(0, colon), kBookCount);
-    s = s.substr(colon + 1);
-  }
-  const size_t colon = s.find(':');
-  if (book == 0 || colon == std::string_view::npos) return false;
-  const int chapter = Number(s.substr(0, colon), 255);
-  const int verse = Number(s.substr(colon + 1), 255);
-  if (chapter == 0 || verse == 0) return false;
-  cite = Citation{static_cast<uint8_t>(book), static_cast<uint8_t>(chapter),
-                  static_cast<uint8_t>(verse), 1};
-  return true;
-}
 
 int CmdKjv(const Args& args, std::ostream& out, std::ostream& err) {
   bool numbers = false;
@@ -75,9 +27,17 @@ int CmdKjv(const Args& args, std::ostream& out, std::ostream& err) {
       text += a;
     }
   }
-  Citation cite;
-  if (!ParseKjvCite(text, cite)) {
-    err << "usage: orv kjv CITE [--numbers]   CITE as BOOK:CHAPTER:VERSE or GEN 1:1\n";
+  // The session's own messages would mix with the text; keep them aside.
+  std::ostringstream quiet;
+  CliSession session(quiet, err, false);
+  DatastoreSet& set = *session.set;
+  // Exists opens a present store read-only and never creates one.
+  set.BookDS.Exists();
+  set.CiteDS.Exists();
+  DatastoreCounts counts(set);
+  Citation cite = kFirstCite;
+  if (text.empty() || ParseCitation(text, cite, counts) != kCiteOk) {
+    err << "orv kjv: " << kInvalidCiteMessage << " (usage: orv kjv CITE [--numbers])\n";
     return 2;
   }
   KjvIndex index(ProgramDir());
