@@ -7,6 +7,7 @@
 #include "app/orv/cmd_kjv.h"
 #include "app/orv/cmd_strongs.h"
 #include "app/orv/cmd_value.h"
+#include "app/orv/cmd_words.h"
 #include "app/orv/commands.h"
 
 namespace {
@@ -23,6 +24,8 @@ constexpr const char kUsage[] =
     "  cite TEXT [--from CITE]         read a citation: result code and citation text\n"
     "  kjv CITE [--numbers]            the King James text of CITE's chapter from CITE on\n"
     "  strongs NUMBER[-N]              a Strong's dictionary entry\n"
+    "  words CITE [COUNT]              the page's words from CITE: citation, Hebrew, Strong's,\n"
+    "                                  value and the eight interlinear lines, tab-separated\n"
     "Settings come from ORV.INI in the data root ($ORV_ROOT); supplied data from\n"
     "the program folder ($ORV_PROGRAM_DIR).\n";
 
@@ -40,6 +43,7 @@ int main(int argc, char** argv) {
       {"cite", orv::cli::CmdCite},
       {"kjv", orv::cli::CmdKjv},
       {"strongs", orv::cli::CmdStrongs},
+      {"words", orv::cli::CmdWords},
   };
   if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
     std::cout << kUsage;

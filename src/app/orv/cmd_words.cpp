@@ -1,0 +1,78 @@
+// orv words.
+#include "app/orv/cmd_words.h"
+
+#include <ostream>
+#include <sstream>
+
+#include "app/orv/cli_session.h"
+#include "search/letter_values.h"
+#include "view/citation_text.h"
+#include "view/cite_counts.h"
+#include "view/cite_parse.h"
+#include "view/line_assign.h"
+#include "view/page_fill.h"
+#include "view/page_stores.h"
+#include "view/page_words.h"
+
+namespace orv::cli {
+namespace {
+
+bool AllDigits(const std::string& s) {
+  return !s.empty() && s.size() < 6 && s.find_first_not_of("0123456789") == std::string::npos;
+}
+
+std::string Join(const Args& args, size_t count) {
+  std::string text;
+  for (size_t i = 0; i < count; ++i) {
+    if (!text.empty()) text += ' ';
+    text += args[i];
+  }
+  return text;
+}
+
+}  // namespace
+
+int CmdWords(const Args& args, std::ostream& out, std::ostream& err) {
+  std::ostringstream quiet;
+  CliSession session(quiet, err, false);
+  BuildLetterValueTables();
+  DatastoreSet& set = *session.set;
+  Page page;
+  PageEnv env{session.settings, set, session.ui};
+  int reload = 0;
+  AssignSources(page, env, session.programDir, reload);
+
+  DatastoreCounts counts(set);
+  Citation cite = kFirstCite;
+  int wanted = kPageWanted;
+  // A trailing number is the count when what stands before it is a citation
+  // of its own ("Gen 1:1 20"); "Gen 1 20" alone is Genesis 1:20.
+  bool parsed = false;
+  if (args.size() > 1 && AllDigits(args.back()) &&
+      ParseCitation(Join(args, args.size() - 1), cite, counts) == kCiteOk &&
+      Join(args, args.size() - 1).find(':') != std::string::npos) {
+    wanted = std::stoi(args.back());
+    parsed = true;
+  }
+  if (!parsed && (args.empty() || ParseCitation(Join(args, args.size()), cite, counts) != kCiteOk)) {
+    err << "orv words: " << kInvalidCiteMessage << " (usage: orv words CITE [COUNT])\n";
+    FinishPage(page, env);
+    return 2;
+  }
+  if (wanted < 1 || wanted >= kPageSlots) {
+    err << "orv words: COUNT must be 1 to " << kPageSlots - 1 << '\n';
+    FinishPage(page, env);
+    return 2;
+  }
+  FillResult r = FillBuffer(page, env, cite, wanted, reload);
+  for (int k = r.first; k <= r.last; ++k) {
+    const WordEntry& e = page.buffer.entry[static_cast<size_t>(k)];
+    out << CitationText(e.cite) << '\t' << e.hebrew << '\t' << e.strongs << '\t' << e.thematic;
+    for (int n = 1; n < kLineCount; ++n) out << '\t' << e.text[static_cast<size_t>(n)];
+    out << '\n';
+  }
+  FinishPage(page, env);
+  return 0;
+}
+
+}  // namespace orv::cli
