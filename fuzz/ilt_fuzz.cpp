@@ -1,5 +1,7 @@
 // Feeds arbitrary bytes as a book's ".ILT" file: reads a chapter (the first
-// byte picks it), writes an edit of one of its verses back through the
+// byte picks it) with the chapter reader and with a line source (aborting
+// when placing the source at a word it handed out does not give that word
+// again, for words handed out in rising citation order), writes an edit of one of its verses back through the
 // merge, and reads the file again. Besides the sanitizers' findings it
 // aborts when the write fails in a healthy folder, when the merge does not
 // hold every edited line in order, or when the edited verse does not read
@@ -19,6 +21,7 @@
 
 #include "build/source_reader.h"
 #include "view/ilt_file.h"
+#include "view/line_source.h"
 
 namespace {
 
@@ -75,6 +78,40 @@ bool CitationLinesAgree(const std::string& text) {
   return true;
 }
 
+struct Word {
+  orv::Citation cite;
+  std::string text;
+};
+
+// Reads the chapter through a line source, then places the source again at
+// one of the words read and checks that it comes next.
+void CheckLineSource(const std::string& folder, uint8_t chapter, size_t pick) {
+  orv::LineSource source;
+  source.directory = folder + "/";
+  source.extension = ".ILT";
+  source.kind = orv::kSourceKindText;
+  std::vector<Word> words;
+  bool rising = true;
+  if (orv::SourceSeek(source, {1, chapter, 1, 1}, 0) == 0) {
+    std::string text;
+    while (words.size() < 500 && orv::SourceNextWord(source, text) == 0) {
+      if (text.empty()) continue;  // a chapter line
+      if (!words.empty() && !(words.back().cite < source.position)) rising = false;
+      words.push_back({source.position, text});
+    }
+  }
+  if (rising && !words.empty()) {
+    const Word& w = words[pick % words.size()];
+    if (w.cite.word > 0 && w.cite.chapter == chapter) {
+      std::string text;
+      Check(orv::SourceSeek(source, w.cite, 0) == 0);
+      Check(orv::SourceNextWord(source, text) == 0);
+      Check(text == w.text && source.position == w.cite);
+    }
+  }
+  orv::SourceClose(source);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -87,6 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const uint8_t chapter = data[0] == 0 ? 1 : data[0];
   std::vector<orv::IltVerse> verses = orv::ReadIltChapter(text, chapter);
+  CheckLineSource(Folder(), chapter, size);
 
   orv::IltVerse edit{chapter, 1, {"fuzz"}};
   if (!verses.empty() && verses.front().verse != 0) {

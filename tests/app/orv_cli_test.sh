@@ -47,6 +47,12 @@ expect_line "$work/r.out" "Archive successfully read"
 expect_line "$work/c.out" "0 Gen 2:1.1"
 if "$ORV" cite "Gen 9:1" >"$work/c.out" 2>/dev/null; then fail "a chapter past the book's end was read"; fi
 expect_line "$work/c.out" "13"
+"$ORV" words "Gen 1:1" >"$work/w.out" || fail "words"
+[[ $(wc -l <"$work/w.out") -eq 11 ]] || { cat "$work/w.out"; fail "words of Genesis 1"; }
+"$ORV" words Gen 1:2 2 >"$work/w.out" || fail "words with a count"
+[[ $(cut -f1 "$work/w.out" | tr '\n' ' ') == "Gen 1:2.1 Gen 1:2.2 " ]] || { cat "$work/w.out"; fail "words from 1:2"; }
+[[ $(head -1 "$work/w.out" | awk -F'\t' '{print NF}') -eq 12 ]] || fail "words: 12 columns"
+if "$ORV" words "Gen 1:1" 0 >/dev/null 2>&1; then fail "words with count 0"; fi
 "$ORV" value a-b >"$work/v.out" || fail "value"
 expect_line "$work/v.out" "Original 3 Traditional 3"
 if "$ORV" value f >"$work/v.out"; then fail "value of a non-letter"; fi
