@@ -1,0 +1,38 @@
+// What the main window shows and where it has been: the reading position,
+// the marked words, the next page's start written by the layout, the word
+// last clicked, and the browsing history. One object for the whole run,
+// shared by the window, the page engine, the searches and the editors.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/citation.h"
+
+namespace orv {
+
+inline constexpr int kHistorySize = 64;
+
+struct HistoryEntry {
+  Citation cite;  // the page's first word
+  Citation mark;  // the highlighted word
+};
+
+struct ViewState {
+  Citation currentCite = kFirstCite;  // first word of the page
+  Citation highlightCite;             // marked word; null = none
+  int highlightRun = 0;               // further words marked after it
+  Citation nextPageCite;              // first word after the page; null at the end
+  Citation clickedCite;               // word last hit or found
+  std::string popupWord;              // word (storage letters) or Strong's number
+  std::string shownWord;              // the right-clicked word as displayed
+  bool popupFromPage = false;
+  bool relayoutNeeded = true;         // lay out before the next paint
+  int reloadWords = 0;                // 0 valid, -1 read again, > 0 narrower refresh
+
+  std::array<HistoryEntry, kHistorySize + 1> history{};  // [1..kHistorySize]
+  int historyPos = 0;    // current entry, 0 while empty
+  int historyCount = 0;  // entries in use
+};
+
+}  // namespace orv

@@ -1,0 +1,236 @@
+// The interlinear page laid out and painted on the fake surface, compared
+// with reviewed dumps, and the layout rules checked over many page sizes.
+#include "view/page_paint.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "build/source_text.h"
+#include "config/settings.h"
+#include "model/datastore_set.h"
+#include "model/records.h"
+#include "support/fake_surface.h"
+#include "support/golden.h"
+#include "support/scripted_ui.h"
+#include "support/temp_dir.h"
+#include "view/gloss_reverse.h"
+#include "view/kjv_index.h"
+#include "view/kjv_test_util.h"
+#include "view/kjv_text.h"
+#include "view/line_assign.h"
+#include "view/page_layout.h"
+#include "view/page_rows.h"
+#include "view/page_stores.h"
+#include "view/page_words.h"
+#include "view/view_state.h"
+
+namespace orv {
+namespace {
+
+std::string Golden(const std::string& name) {
+  return (std::filesystem::path(__FILE__).parent_path() / "golden" / name).string();
+}
+
+// Genesis 1:1-5 and 2:1 in source spelling, right to left.
+constexpr const char kGenesis[] =
+    "*BOOK Genesis\n*CITE Gen \n*R-L\n"
+    "*1\n"
+    "1 brasyt bra alhyM at h-smyM wat harU\n"
+    "2 wharU hyth thw wbhw wxsK al-pny thwM\n"
+    "3 wyamr alhyM yhy awr wyhy-awr\n"
+    "4 wyra alhyM at-h-awr ky-jwb\n"
+    "5 wyqra alhyM lawr ywM\n"
+    "*2\n"
+    "1 wyklw h-smyM\n";
+
+class PagePaintTest : public ::testing::Test {
+ protected:
+  PagePaintTest()
+      : set_(dir_.path() + "/heb/", dir_.path() + "/xlat/"), env_{settings_, set_, ui_} {
+    std::filesystem::create_directories(dir_.File("Source"));
+    std::filesystem::create_directories(dir_.File("heb"));
+    std::filesystem::create_directories(dir_.File("xlat"));
+    std::filesystem::create_directories(dir_.File("ILT"));
+    test::WriteSource(dir_.File("Source"), 1, kGenesis);
+    std::ofstream(dir_.File("ILT/GEN.ILT"), std::ios::binary)
+        << "*L-R\n*1\n1 in-beginning created God ... the-heavens and the-earth\n"
+           "2 and-the-earth was formless and-void and-darkness on-face-of the-deep\n";
+    settings_.displayFont = {12, "Orvane Hebrew"};
+    settings_.header = 2;
+    settings_.thematic = -1;
+    settings_.markFOcc = -1;
+    settings_.il.AddInterlinearText("English", "English", dir_.path() + "/ILT/");
+  }
+  ~PagePaintTest() override { FinishPage(page_, env_); }
+
+  // Assigns the sources and paints the page at `cite` on a surface of
+  // `width` x `height`.
+  std::string Paint(Citation cite, int width, int height, TKJV* kjv = nullptr) {
+    AssignSources(page_, env_, dir_.path(), view_.reloadWords);
+    layout_.fonts = MakePageFonts(settings_);
+    layout_.geometryChanged = true;
+    surface_.SetClipRect({0, 0, width, height});
+    surface_.Clear();
+    view_.currentCite = cite;
+    view_.relayoutNeeded = true;
+    PaintScreen(surface_, layout_, page_, env_, view_, kjv);
+    return surface_.Dump();
+  }
+  void AddStrongs() {
+    TDSControl* h = set_.CiteDS.Open(true);
+    const uint16_t numbers[] = {7225, 1254, 430, 853, 8064, 853, 776};
+    for (uint8_t w = 1; w <= 7; ++w) {
+      CiteRec r{};
+      r.cite = {1, 1, 1, w};
+      r.strongs = numbers[w - 1];
+      DSInsert(h, &r);
+    }
+    set_.CiteDS.Close();
+  }
+  const WordEntry& Entry(int k) const { return page_.buffer.entry[static_cast<size_t>(k)]; }
+
+  test::TempDir dir_;
+  Settings settings_;
+  DatastoreSet set_;
+  test::ScriptedUI ui_;
+  PageEnv env_;
+  Page page_;
+  PageLayout layout_;
+  ViewState view_;
+  test::FakeSurface surface_;
+};
+
+TEST_F(PagePaintTest, RightToLeftPageWithNumbersValuesAndAnInterlinearLine) {
+  AddStrongs();
+  settings_.showStrongs = true;
+  settings_.thematic = 1;
+  settings_.il.SetSelection(1, 1);
+  view_.highlightCite = {1, 1, 1, 2};
+  view_.highlightRun = 1;
+  test::ExpectGolden(Golden("page_rtl_numbers.txt"), Paint({1, 1, 1, 1}, 600, 230));
+  EXPECT_EQ(layout_.firstPlaced, 1);
+  EXPECT_EQ(view_.nextPageCite, Entry(layout_.lastPlaced + 1).cite);
+  EXPECT_FALSE(view_.relayoutNeeded);
+  // A paint without a new layout draws the same page again.
+  surface_.Clear();
+  PaintScreen(surface_, layout_, page_, env_, view_, nullptr);
+  test::ExpectGolden(Golden("page_rtl_numbers.txt"), surface_.Dump());
+}
+
+TEST_F(PagePaintTest, LeftToRightPageWithTheBookTitle) {
+  std::string text = kGenesis;
+  text.replace(text.find("*R-L"), 4, "*L-R");
+  test::WriteSource(dir_.File("Source"), 1, text);
+  settings_.header = 1;
+  settings_.il.SetSelection(2, 1);  // line 1 has no source but keeps its height
+  settings_.flowWith = true;
+  test::ExpectGolden(Golden("page_ltr_title.txt"), Paint({1, 1, 1, 1}, 500, 400));
+  EXPECT_EQ(layout_.lines[2].offset - layout_.lines[1].offset, layout_.lines[1].height);
+  EXPECT_TRUE(view_.nextPageCite.IsNull());  // the chapter fits
+}
+
+TEST_F(PagePaintTest, HeaderModesAndTheKingJamesColumn) {
+  test::KjvFolder kjvFolder;
+  kjvFolder.Write(1, test::CrLf({"1:1 In the beginning 7225 God 430 created 1254",
+                                  "1:2 And the earth 776 was 1961 without form, and void;",
+                                  "1:3 And God said, Let there be light: and there was light."}));
+  KjvIndex index(kjvFolder.ProgramDir(), kjvFolder.IndexFile());
+  TKJV kjv(index);
+  settings_.showKJV = true;
+  settings_.showStrongs = true;
+  // Mode 2 in mid-chapter: no heading, only the page range.
+  test::ExpectGolden(Golden("page_kjv_midchapter.txt"), Paint({1, 1, 2, 1}, 700, 200, &kjv));
+  ASSERT_FALSE(layout_.kjvHits.empty());
+  EXPECT_EQ(layout_.kjvHits.front().token, 14);  // "776", counted from the chapter start
+  // Mode 1 at the book's start: the title, centred.
+  settings_.header = 1;
+  const std::string dump = Paint({1, 1, 1, 1}, 700, 200, &kjv);
+  EXPECT_NE(dump.find("text 245,5 \"Genesis\""), std::string::npos) << dump;
+}
+
+TEST_F(PagePaintTest, ATinyWindowShowsTheHeaderOnly) {
+  const std::string dump = Paint({1, 1, 1, 1}, 600, 40);
+  EXPECT_EQ(layout_.lastPlaced, 0);
+  EXPECT_EQ(dump, "font Arial 20 #000000\ntext 210,5 \"Genesis 1\"\n");
+}
+
+// Over a range of page heights and widths: a page never ends on a verse
+// label, the next page starts with the first word left out, rows never
+// overlap, and rows of three items or more (but the chapter's last) fill
+// their width exactly.
+TEST_F(PagePaintTest, LayoutRulesHoldForEveryPageSize) {
+  settings_.il.SetSelection(1, 1);
+  bool labelTakenBack = false;
+  for (int width : {250, 333, 480}) {
+    for (int height = 60; height <= 260; height += 7) {
+      SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+      Paint({1, 1, 1, 1}, width, height);
+      if (layout_.lastPlaced == 0) continue;
+      const VerseLabel* last = layout_.labels.empty() ? nullptr : &layout_.labels.back();
+      if (last) {
+        EXPECT_LE(last->word, layout_.lastPlaced);
+      }
+      if (!view_.nextPageCite.IsNull()) {
+        EXPECT_EQ(view_.nextPageCite, Entry(layout_.lastPlaced + 1).cite);
+        labelTakenBack |= view_.nextPageCite.word == 1;
+      }
+      for (int k = layout_.firstPlaced; k <= layout_.lastPlaced; ++k) {
+        const WordBox& b = layout_.box[static_cast<size_t>(k)];
+        EXPECT_LE(b.y + layout_.rowHeight - layout_.spacing.rowSp, height);
+        EXPECT_GE(b.x, layout_.spacing.indent - 1);
+        if (k > layout_.firstPlaced) {
+          const WordBox& a = layout_.box[static_cast<size_t>(k - 1)];
+          if (a.row == b.row) {
+            EXPECT_LE(b.x + b.slot, a.x);  // right to left
+          }
+        }
+      }
+    }
+  }
+  EXPECT_TRUE(labelTakenBack) << "no page size ended just before a verse";
+}
+
+TEST_F(PagePaintTest, JustifiesRowsOfThreeItemsOrMore) {
+  // 400 wide: the row's room is 380; "(1" 24, then words of 72, 36, 60, 24 ...
+  Paint({1, 1, 1, 1}, 300, 60);  // one row only: it ends because the page is full
+  ASSERT_GT(layout_.lastPlaced, 0);
+  const int items = layout_.lastPlaced + 1;  // the words and the verse label
+  ASSERT_GE(items, 3);
+  const VerseLabel& label = layout_.labels.front();
+  EXPECT_EQ(label.x + label.width, 300 - 10);  // the first item stays at the right end
+  const WordBox& lastBox = layout_.box[static_cast<size_t>(layout_.lastPlaced)];
+  EXPECT_EQ(lastBox.x, 10);  // the last lands on the row's left end
+}
+
+TEST_F(PagePaintTest, BackwardLayoutFindsThePreviousPage) {
+  Paint({1, 1, 1, 1}, 333, 120);
+  ASSERT_FALSE(view_.nextPageCite.IsNull());
+  const Citation secondPage = view_.nextPageCite;
+  const Citation firstPageEnd = Entry(layout_.lastPlaced).cite;
+  EXPECT_EQ(BackwardLayout(surface_, layout_, page_, env_, view_, firstPageEnd),
+            (Citation{1, 1, 1, 1}));
+  EXPECT_TRUE(view_.relayoutNeeded);
+  // From the second page's end, back to a start after the first page's.
+  Paint(secondPage, 333, 120);
+  const Citation secondEnd = Entry(layout_.lastPlaced).cite;
+  const Citation back = BackwardLayout(surface_, layout_, page_, env_, view_, secondEnd);
+  EXPECT_LE(back, secondPage);
+  EXPECT_GT(back, (Citation{1, 1, 1, 1}));
+}
+
+TEST(GlossReverse, MirrorsPartsAndBrackets) {
+  EXPECT_EQ(ReverseHyphenatedGloss("the-(sons)-of"), "of-(sons)-the");
+  EXPECT_EQ(ReverseHyphenatedGloss("(of-the"), "the-of)");
+  EXPECT_EQ(ReverseHyphenatedGloss("in-the-beginning"), "beginning-the-in");
+  EXPECT_EQ(ReverseHyphenatedGloss("word"), "word");
+  EXPECT_EQ(ReverseHyphenatedGloss(""), "");
+  EXPECT_EQ(ReverseHyphenatedGloss("a-"), "-a");
+  EXPECT_EQ(ReverseWord("brawix"), "xiwarb");
+}
+
+}  // namespace
+}  // namespace orv
