@@ -72,10 +72,10 @@ void Session::SetShowKJV(bool show) {
 void Session::Paint(Surface& surface) {
   if (!windowAlive) return;
   PaintScreen(surface, layout, page, *env, view, settings.showKJV ? kjv.get() : nullptr);
-  if (firstPaintPending) FirstPaint();
 }
 
-void Session::FirstPaint() {
+void Session::AfterFirstPaint() {
+  if (!firstPaintPending) return;
   firstPaintPending = false;
   if (!stores->BookDS.Exists() && hooks.showBuild) hooks.showBuild(4, true);
   stores->BookDS.Open(true);

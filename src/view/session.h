@@ -46,11 +46,16 @@ class Session {
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
-  // The paint handler: the page on the screen spacing, the King James
-  // column when shown, and after the very first paint the BOOK check (the
-  // build dialog when BOOK is missing, then BOOK stays open for the run) and
-  // the release notes or getting-started document after a version change.
+  // The paint handler: the page on the screen spacing and the King James
+  // column when shown.
   void Paint(Surface& surface);
+
+  // What follows the very first paint (the window calls it once the paint
+  // has ended, since it may show dialogs): the BOOK check (the build dialog
+  // when BOOK is missing; BOOK then stays open for the run) and the release
+  // notes or getting-started document after a version change. Clears
+  // firstPaintPending; does nothing when it is clear.
+  void AfterFirstPaint();
 
   // Shows or hides the King James column (creating or dropping the text),
   // with a new geometry and layout.
@@ -86,7 +91,6 @@ class Session {
   int printWholePage = 1;
 
  private:
-  void FirstPaint();
   std::string settingsPath_;
   std::string startDir_;
   bool closed_ = false;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -137,6 +138,58 @@ TEST_F(PagePaintTest, JustifiesRowsOfThreeItemsOrMore) {
   EXPECT_EQ(label.x + label.width, 300 - 10);  // the first item stays at the right end
   const WordBox& lastBox = layout_.box[static_cast<size_t>(layout_.lastPlaced)];
   EXPECT_EQ(lastBox.x, 10);  // the last lands on the row's left end
+}
+
+TEST_F(PagePaintTest, UnderlinesFirstOccurrences) {
+  TDSControl* h = set_.FOccDS.Open(true);
+  for (uint8_t w : {1, 3}) {
+    FoccRec r{};
+    r.cite = {1, 1, 1, w};
+    DSInsert(h, &r);
+  }
+  set_.FOccDS.Close();
+  settings_.markFOcc = 1;
+  set_.SetFOccView(0, 1, 1);
+  const std::string dump = Paint({1, 1, 1, 1}, 600, 230);
+  const WordBox& b = layout_.box[3];
+  const int x0 = b.x + (b.width - b.hebrew.width) / 2;
+  const int yb = b.y + layout_.numberLineHeight + b.hebrew.height - 3;
+  EXPECT_NE(dump.find("pen #008000\nline "), std::string::npos) << dump;
+  EXPECT_NE(dump.find("line " + std::to_string(x0) + "," + std::to_string(yb) + "-" +
+                      std::to_string(x0 + b.hebrew.width) + "," + std::to_string(yb)),
+            std::string::npos);
+  size_t lines = 0;
+  for (size_t at = dump.find("\nline "); at != std::string::npos; at = dump.find("\nline ", at + 1)) {
+    ++lines;
+  }
+  EXPECT_EQ(lines, 2u);  // words 1 and 3 only
+  set_.SetFOccView(1, -1, 1);
+}
+
+TEST_F(PagePaintTest, RowsOfOneOrTwoItemsStayAsPlaced) {
+  // 130 wide: the room of a row (110) takes two items at most.
+  Paint({1, 1, 1, 1}, 130, 2000);
+  ASSERT_GT(layout_.lastPlaced, 3);
+  for (int k = layout_.firstPlaced + 1; k <= layout_.lastPlaced; ++k) {
+    const WordBox& b = layout_.box[static_cast<size_t>(k)];
+    const WordBox& a = layout_.box[static_cast<size_t>(k - 1)];
+    if (b.row != a.row) continue;
+    // Second item of its row: one gap left of the first, not pushed to the end.
+    EXPECT_EQ(b.x, a.x - layout_.spacing.wordSp - b.slot) << k;
+  }
+}
+
+TEST_F(PagePaintTest, AMissingKingJamesFileLeavesTheColumnEmpty) {
+  test::KjvFolder kjvFolder;
+  kjvFolder.Remove(1);
+  KjvIndex index(kjvFolder.ProgramDir(), kjvFolder.IndexFile());
+  TKJV kjv(index);
+  settings_.showKJV = true;
+  const std::string dump = Paint({1, 1, 1, 1}, 700, 200, &kjv);
+  EXPECT_GT(layout_.lastPlaced, 0);
+  EXPECT_TRUE(layout_.kjvHits.empty());
+  // The page as without a King James column, only narrower.
+  EXPECT_EQ(dump, Paint({1, 1, 1, 1}, 700, 200, nullptr));
 }
 
 TEST_F(PagePaintTest, BackwardLayoutFindsThePreviousPage) {

@@ -1,0 +1,23 @@
+// orvane: the desktop program. Takes no arguments; the settings come from
+// ORV.INI in the data root ($ORV_ROOT), the supplied data from the program
+// folder ($ORV_PROGRAM_DIR).
+#include <QApplication>
+
+#include "config/settings.h"
+#include "platform/program_dir.h"
+#include "search/letter_values.h"
+#include "ui/platform/qt_user_interface.h"
+#include "ui/view/orv_main.h"
+#include "view/session.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationDisplayName(orv::kApplicationTitle);
+  // The letter tables are built before the first page needs them.
+  orv::BuildLetterValueTables();
+  orv::ui::QtUserInterface ui;
+  orv::ui::TForm1 form(ui, orv::ProgramDir(), orv::SettingsPath());
+  ui.SetParent(&form);
+  form.showMaximized();
+  return app.exec();
+}
