@@ -16,6 +16,7 @@
 #include <string>
 
 #include "bench_data.h"
+#include "bench_page_data.h"
 #include "config/settings.h"
 #include "model/books.h"
 #include "model/datastore_set.h"
@@ -32,64 +33,6 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-class SilentUI : public orv::UserInterface {
- public:
-  void Message(const std::string&) override {}
-  bool YesNo(const std::string&) override { return false; }
-  int YesNoCancel(const std::string&) override { return -1; }
-  bool InputBox(const std::string&, const std::string&, std::string&) override { return false; }
-  bool SaveFileDialog(const orv::FileDialogRequest&, std::string&) override { return false; }
-  bool OpenFileDialog(const orv::FileDialogRequest&, std::string&) override { return false; }
-  bool SelectFolder(const std::string&, std::string&) override { return false; }
-  bool FontDialog(orv::FontChoice&) override { return false; }
-  void SetWaitCursor(bool) override {}
-};
-
-// An interlinear text for a book: every word of the source glossed by a
-// word of its own ("w" + its verse and number), copying the source's lines.
-void WriteIlt(const std::string& olf, const std::string& ilt) {
-  std::ifstream in(olf, std::ios::binary);
-  std::ofstream out(ilt, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] == '*') {
-      out << line << "\r\n";
-      continue;
-    }
-    std::istringstream words(line);
-    std::string token;
-    int n = 0;
-    bool verseLine = line[0] >= '0' && line[0] <= '9';
-    out << (verseLine ? "" : " ");
-    while (words >> token) {
-      if (verseLine && n == 0) {
-        out << token;
-      } else if (token[0] != '<') {
-        out << " gloss-" << n;
-      }
-      ++n;
-    }
-    out << "\r\n";
-  }
-}
-
-// A translation for every distinct word of the text.
-void FillXlat(orv::DatastoreSet& set) {
-  orv::TDSControl* foc2 = set.FOc2DS.Open(false);
-  orv::TDSControl* xlat = set.XlatDS.Open(true);
-  orv::Foc2Rec w{};
-  orv::DSSetPos(foc2, 0);
-  while (orv::DSNext(foc2, &w) == orv::kDSOk) {
-    orv::XlatRec r{};
-    r.word = w.word;
-    r.gloss[0].Set("translation");
-    orv::DSAppend(xlat, &r);
-  }
-  set.FOc2DS.Close();
-  set.XlatDS.Close();
-}
-
 }  // namespace
 
 int main() {
@@ -105,7 +48,8 @@ int main() {
   fs::create_directories(scratch + "/ilt");
   for (int book : {1, 11, 19}) {
     const std::string code = orv::BookCode(book);
-    WriteIlt(prog + "Source/" + code + ".OLF", scratch + "/ilt/" + code + ".ILT");
+    orv::bench::WriteIlt(prog + "Source/" + code + ".OLF", scratch + "/ilt/" + code + ".ILT",
+                         "gloss");
   }
   orv::BuildLetterValueTables();
   orv::Settings settings;
@@ -116,8 +60,8 @@ int main() {
   settings.il.SetSelection(1, 1);
   settings.il.SetSelection(2, 2);
   orv::DatastoreSet set(settings.HebrewDatastoreDir(), settings.XlatDatastoreDir());
-  FillXlat(set);
-  SilentUI ui;
+  orv::bench::FillXlat(set);
+  orv::bench::SilentUI ui;
   orv::PageEnv env{settings, set, ui};
   orv::Page page;
   int reload = 0;

@@ -1,14 +1,11 @@
 # The programs in src/app/: a file src/app/NAME.cpp or a folder src/app/NAME/
 # becomes the executable NAME in the top of the build tree (build/orvane,
-# build/orv). The command line program `orv` works over the core alone and
-# links no Qt; every other program links the Qt layer too, when it exists.
-
-set(ORV_CORE_ONLY_PROGRAMS orv)
+# build/orv). Every program links the Qt layer when it exists (`orv` paints
+# pages offscreen for `orv page`), else the core alone.
 
 function(orv_add_program name)
   add_executable(${name} ${ARGN})
-  list(FIND ORV_CORE_ONLY_PROGRAMS ${name} core_only)
-  if(TARGET orv_ui AND core_only EQUAL -1)
+  if(TARGET orv_ui)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
     target_link_libraries(${name} PRIVATE orv_ui)
   else()

@@ -34,6 +34,9 @@ if(ORV_UI_TEST_SOURCES AND TARGET orv_ui)
   orv_add_test_suite(orv_ui_tests ${ORV_UI_TEST_SOURCES})
   set_target_properties(orv_ui_tests PROPERTIES AUTOMOC ON)
   target_link_libraries(orv_ui_tests PRIVATE orv_ui GTest::gtest GTest::gmock GTest::gtest_main)
+  if(TARGET orv_import)
+    target_link_libraries(orv_ui_tests PRIVATE orv_import)
+  endif()
 endif()
 
 # The core must stay free of Qt: this test fails as soon as a core source

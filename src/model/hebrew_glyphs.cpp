@@ -37,9 +37,12 @@ const GlyphTable& StorageTable() {
       {'a', 0x05D0}, {'b', 0x05D1}, {'g', 0x05D2}, {'d', 0x05D3}, {'e', 0x05D4}, {'v', 0x05D5},
       {'z', 0x05D6}, {'h', 0x05D7}, {'t', 0x05D8}, {'i', 0x05D9}, {'k', 0x05DB}, {'l', 0x05DC},
       {'m', 0x05DE}, {'n', 0x05E0}, {'s', 0x05E1}, {'o', 0x05E2}, {'p', 0x05E4}, {'c', 0x05E6},
-      {'q', 0x05E7}, {'r', 0x05E8}, {'w', 0x05E9}, {'x', 0x05EA}};
+      {'q', 0x05E7}, {'r', 0x05E8}, {'w', 0x05E9}, {'x', 0x05EA}, {'K', 0x05DA},
+      {'M', 0x05DD}, {'N', 0x05DF}, {'P', 0x05E3}, {'C', 0x05E5}};
   return table;
 }
+
+bool IsStorageLetter(char c) { return c >= 'a' && c <= 'z'; }
 
 const GlyphTable& SourceTable() {
   static const GlyphTable table{
@@ -54,6 +57,19 @@ const GlyphTable& SourceTable() {
 }  // namespace
 
 std::string StorageToHebrew(std::string_view text) { return StorageTable().Convert(text); }
+
+std::string MarkFinalForms(std::string_view word) {
+  std::string out(word);
+  for (size_t i = 1; i < out.size(); ++i) {
+    const char c = out[i];
+    const bool ends = i + 1 == out.size() || !IsStorageLetter(out[i + 1]);
+    if (ends && IsStorageLetter(out[i - 1]) &&
+        (c == 'c' || c == 'k' || c == 'm' || c == 'n' || c == 'p')) {
+      out[i] = static_cast<char>(c - 'a' + 'A');
+    }
+  }
+  return out;
+}
 std::string SourceToHebrew(std::string_view text) { return SourceTable().Convert(text); }
 
 std::string_view StorageLetterGlyph(uint8_t storageLetter) {

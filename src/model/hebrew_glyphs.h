@@ -13,9 +13,16 @@
 
 namespace orv {
 
-// Storage letters (a b c d e g h i k l m n o p q r s t v w x z). Final forms
-// are not used: the storage spelling has none.
+// Storage letters (a b c d e g h i k l m n o p q r s t v w x z). The storage
+// spelling has no final forms; for display, C K M N P stand for final
+// tsade, kaph, mem, nun and pe (see MarkFinalForms).
 std::string StorageToHebrew(std::string_view text);
+
+// A word in storage letters as it is to be shown: a c, k, m, n or p that
+// ends a word (the text's end or a non-letter such as the joining "-"
+// follows, and a letter comes before it) becomes its upper-case final form.
+// "aleim" -> "aleiM", "al-pni" -> "al-pni", "kl-arc" -> "kl-arC".
+std::string MarkFinalForms(std::string_view word);
 
 // Source spelling: the letters of the source text, with the final forms
 // K M N P U drawn as final kaph, mem, nun, pe and tsade; s and v are both

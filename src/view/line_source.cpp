@@ -153,6 +153,9 @@ int SeekText(LineSource& s, Citation cite, uint32_t hint) {
     if (s.state == kSourceOpen || s.state == kSourceAtEnd) CloseFile(s);
     s.position.book = 0;
   }
+  // A book without its file leaves the line empty for that book only: the
+  // next book is tried again (an interlinear text may cover some books).
+  if (s.state == kSourceFailed && s.failedBook != cite.book) s.state = kSourceClosed;
   if (s.state == kSourceFailed) return 1;
   Citation target = cite;
   if (target.word > 0) --target.word;
@@ -162,6 +165,7 @@ int SeekText(LineSource& s, Citation cite, uint32_t hint) {
     if (cite.book < 1 || cite.book > kBookCount || !s.file.Open(path, kLineSourceBuffer)) {
       CloseFile(s);
       s.state = kSourceFailed;
+      s.failedBook = cite.book;
       return 1;
     }
     s.state = kSourceOpen;
@@ -279,6 +283,7 @@ void ResetLineSource(LineSource& source) {
   source.citeStore = nullptr;
   source.xlatStore = nullptr;
   source.citeCursor = 0;
+  source.failedBook = 0;
 }
 
 int SourceSeek(LineSource& source, Citation cite, uint32_t hint) {

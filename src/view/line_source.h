@@ -59,6 +59,7 @@ struct LineSource {
   std::string citeStyle;    // "*CITE"
   std::string description;  // "*WHAT"
   int32_t citeCursor = 0;   // database kind: CITE record number of the next word
+  uint8_t failedBook = 0;   // the book whose file could not be opened
 
   // Text kind internals.
   PositionedReader file;
@@ -77,7 +78,8 @@ void ResetLineSource(LineSource& source);
 // whenever it is not already inside that chapter, and reads from the
 // file's start again when the hint proves wrong. Returns 0 when placed,
 // nonzero when not: a book file that cannot be opened (the source stays
-// failed for every book until its directory changes), the end of the file
+// failed for that book, and tries again when another book is asked for
+// or its directory changes), the end of the file
 // before the place, a database source whose XLAT store cannot be opened,
 // or a source of no kind (-1).
 int SourceSeek(LineSource& source, Citation cite, uint32_t hint);

@@ -6,6 +6,7 @@
 
 #include "config/settings.h"
 #include "model/datastore_set.h"
+#include "model/hebrew_glyphs.h"
 #include "model/records.h"
 #include "platform/surface.h"
 #include "view/gloss_reverse.h"
@@ -73,7 +74,10 @@ void PaintHebrew(Surface& s, const PageLayout& l, const Page& page, const ViewSt
     }
     font.color = marking ? kBlue : kBlack;
     s.SetFont(font);
-    const std::string text = l.direction < 0 ? ReverseWord(e.hebrew) : e.hebrew;
+    // Storage letters have no final forms; the display font draws them from
+    // upper-case marks set while the word is still in reading order.
+    const std::string shown = font.name == "Orvane Hebrew" ? MarkFinalForms(e.hebrew) : e.hebrew;
+    const std::string text = l.direction < 0 ? ReverseWord(shown) : shown;
     s.TextOut(b.x + (b.width - b.hebrew.width) / 2, b.y + l.numberLineHeight, text);
     if (countdown < 1) marking = false;
     else --countdown;

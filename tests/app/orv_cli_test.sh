@@ -53,6 +53,23 @@ expect_line "$work/c.out" "13"
 [[ $(cut -f1 "$work/w.out" | tr '\n' ' ') == "Gen 1:2.1 Gen 1:2.2 " ]] || { cat "$work/w.out"; fail "words from 1:2"; }
 [[ $(head -1 "$work/w.out" | awk -F'\t' '{print NF}') -eq 12 ]] || fail "words: 12 columns"
 if "$ORV" words "Gen 1:1" 0 >/dev/null 2>&1; then fail "words with count 0"; fi
+
+# orv page: the PNG's header names the size asked for (default 1920x1080).
+png_size() { python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24)
+assert d[:8]==b"\x89PNG\r\n\x1a\n" and d[12:16]==b"IHDR"; print("%dx%d" % struct.unpack(">II", d[16:24]))' "$1"; }
+"$ORV" page Gen 1:1 --png "$work/p.png" --size 640x300 >"$work/p.out" 2>"$work/p.err" ||
+  { cat "$work/p.err"; fail "page"; }
+[[ $(png_size "$work/p.png") == 640x300 ]] || fail "page: not 640x300"
+expect_line "$work/p.out" "Gen 1:1.1 - Gen 1:2.4"
+"$ORV" page "Gen 2:1" --png "$work/p.png" >/dev/null 2>&1 || fail "page at the default size"
+[[ $(png_size "$work/p.png") == 1920x1080 ]] || fail "page: default size not 1920x1080"
+for bad in "Gen 9:1 --png $work/x.png" "Gen 1:1 --png $work/x.png --size 640" \
+           "Gen 1:1 --png $work/x.png --size 0x300" "Gen 1:1 --png $work/x.png --size 20000x10" \
+           "Gen 1:1" "Gen 1:1 --png" "Gen 1:1 --png $work/none/x.png"; do
+  # shellcheck disable=SC2086
+  if "$ORV" page $bad >/dev/null 2>&1; then fail "page $bad succeeded"; fi
+done
+[[ ! -e "$work/x.png" ]] || fail "a failed page wrote its file"
 "$ORV" value a-b >"$work/v.out" || fail "value"
 expect_line "$work/v.out" "Original 3 Traditional 3"
 if "$ORV" value f >"$work/v.out"; then fail "value of a non-letter"; fi

@@ -57,10 +57,10 @@ TEST(HebrewGlyphs, KeepsTheByteOrderAndPassesOtherBytesThrough) {
   const Case cases[] = {
       {"", "", ""},
       {"brawit", "בראשיט", "בראוiת"},
-      // e and i are different letters in the two spellings; i and y and the
-      // final forms are letters in one spelling only.
+      // e and i are different letters in the two spellings; i and y are
+      // letters in one spelling only; M is final mem in both.
       {"aleim", "אלהימ", "אלעiמ"},
-      {"alhyM", "אלחyM", "אלהים"},
+      {"alhyM", "אלחyם", "אלהים"},
       {"07225 (3)-1:2", "07225 (3)-1:2", "07225 (3)-1:2"},
       {"f A\xd7", "f A\xd7", "f A\xd7"},
   };
@@ -69,10 +69,32 @@ TEST(HebrewGlyphs, KeepsTheByteOrderAndPassesOtherBytesThrough) {
     EXPECT_EQ(StorageToHebrew(c.in), c.storage);
     EXPECT_EQ(SourceToHebrew(c.in), c.source);
   }
-  EXPECT_EQ(StorageLetterGlyph('K'), "");
+  EXPECT_EQ(StorageLetterGlyph('K'), "ך");  // the display mark of a final kaph
+  EXPECT_EQ(StorageLetterGlyph('U'), "");
   EXPECT_EQ(SourceLetterGlyph('K'), "ך");
   EXPECT_EQ(StorageLetterGlyph('y'), "");
   EXPECT_EQ(SourceLetterGlyph('i'), "");
+}
+
+}  // namespace
+}  // namespace orv
+
+namespace orv {
+namespace {
+
+TEST(HebrewGlyphs, FinalFormsAtWordEndsOnly) {
+  EXPECT_EQ(MarkFinalForms("aleim"), "aleiM");
+  EXPECT_EQ(MarkFinalForms("earc"), "earC");
+  EXPECT_EQ(MarkFinalForms("kl-arc"), "kl-arC");
+  EXPECT_EQ(MarkFinalForms("al-pni"), "al-pni");
+  EXPECT_EQ(MarkFinalForms("drk mlk"), "drK mlK");
+  EXPECT_EQ(MarkFinalForms("k"), "k");  // no letter before it
+  EXPECT_EQ(MarkFinalForms("mn"), "mN");
+  EXPECT_EQ(MarkFinalForms(""), "");
+  // The marks draw as the final letters: mem sofit, tsade sofit.
+  EXPECT_EQ(StorageToHebrew("M"), "\u05DD");
+  EXPECT_EQ(StorageToHebrew("C"), "\u05E5");
+  EXPECT_EQ(StorageToHebrew(MarkFinalForms("ewmim")), "\u05D4\u05E9\u05DE\u05D9\u05DD");
 }
 
 }  // namespace

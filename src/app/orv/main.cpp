@@ -5,6 +5,7 @@
 
 #include "app/orv/cmd_cite.h"
 #include "app/orv/cmd_kjv.h"
+#include "app/orv/cmd_page.h"
 #include "app/orv/cmd_strongs.h"
 #include "app/orv/cmd_value.h"
 #include "app/orv/cmd_words.h"
@@ -26,6 +27,8 @@ constexpr const char kUsage[] =
     "  strongs NUMBER[-N]              a Strong's dictionary entry\n"
     "  words CITE [COUNT]              the page's words from CITE: citation, Hebrew, Strong's,\n"
     "                                  value and the eight interlinear lines, tab-separated\n"
+    "  page CITE --png FILE [--size WIDTHxHEIGHT]\n"
+    "                                  the page at CITE painted into a PNG (default 1920x1080)\n"
     "Settings come from ORV.INI in the data root ($ORV_ROOT); supplied data from\n"
     "the program folder ($ORV_PROGRAM_DIR).\n";
 
@@ -44,6 +47,7 @@ int main(int argc, char** argv) {
       {"kjv", orv::cli::CmdKjv},
       {"strongs", orv::cli::CmdStrongs},
       {"words", orv::cli::CmdWords},
+      {"page", orv::cli::CmdPage},
   };
   if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
     std::cout << kUsage;

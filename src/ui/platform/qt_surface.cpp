@@ -1,5 +1,6 @@
 #include "ui/platform/qt_surface.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGlyphRun>
 #include <QGuiApplication>
@@ -95,6 +96,15 @@ struct QtSurface::LoadedFont {
   std::unordered_map<std::string, Shaped> texts;
 };
 
+QtSurface::FontCache& QtSurface::Fonts() {
+  static FontCache* fonts = [] {
+    // Emptied while the application object goes, before Qt's font system.
+    qAddPostRoutine([] { Fonts().clear(); });
+    return new FontCache;
+  }();
+  return *fonts;
+}
+
 QtSurface::QtSurface(QPainter& painter, const Rect& clip) : painter_(&painter), clip_(clip) {}
 
 QtSurface::~QtSurface() = default;
@@ -108,9 +118,11 @@ void QtSurface::SetFont(const FontSpec& font) {
 
 QtSurface::LoadedFont& QtSurface::Current() {
   if (current_) return *current_;
-  std::string key =
-      spec_.name + '\0' + std::to_string(spec_.size) + '\0' + std::to_string(spec_.style);
-  auto& slot = fonts_[key];
+  QPaintDevice* device = painter_->device();
+  std::string key = spec_.name + '\0' + std::to_string(spec_.size) + '\0' +
+                    std::to_string(spec_.style) + '\0' + std::to_string(device->logicalDpiX()) +
+                    ',' + std::to_string(device->logicalDpiY());
+  auto& slot = Fonts()[key];
   if (!slot) {
     ResolvedFont r = ResolveFont(spec_.name);
     QFont f(r.family);
@@ -119,7 +131,7 @@ QtSurface::LoadedFont& QtSurface::Current() {
     f.setItalic(spec_.style & kFontItalic);
     // Metrics must be those of the device painted on: a printer renders the
     // same point size with many more dots than the screen.
-    slot = std::make_unique<LoadedFont>(f, r.mapping, painter_->device());
+    slot = std::make_unique<LoadedFont>(f, r.mapping, device);
   }
   current_ = slot.get();
   return *current_;

@@ -12,8 +12,9 @@
 //   any other name   itself when installed, else as a missing "Arial"
 // Sizes are points at the painter's device resolution; lines are one screen
 // pixel wide at any resolution (on a 1200 dpi printer, 12 dots). Each text
-// is laid out once per font and kept, so measuring and drawing the same
-// words again is cheap.
+// is laid out once per font and device resolution and kept for the whole run
+// (shared by every surface, since the window makes a new surface for each
+// paint event), so measuring and drawing the same words again is cheap.
 #pragma once
 
 #include <QFont>
@@ -73,6 +74,8 @@ class QtSurface : public Surface {
  private:
   struct LoadedFont;
   struct Shaped;
+  using FontCache = std::unordered_map<std::string, std::unique_ptr<LoadedFont>>;
+  static FontCache& Fonts();
   LoadedFont& Current();
   const Shaped& Shape(std::string_view text);
   void UsePen(Rgb color);
@@ -83,7 +86,6 @@ class QtSurface : public Surface {
   Rgb penColor_ = kBlack;
   int penX_ = 0;
   int penY_ = 0;
-  std::unordered_map<std::string, std::unique_ptr<LoadedFont>> fonts_;
   LoadedFont* current_ = nullptr;  // the font for spec_, loaded on first use
   bool painterPenSet_ = false;
   Rgb painterPen_;

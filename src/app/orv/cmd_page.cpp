@@ -1,0 +1,145 @@
+// orv page.
+#include "app/orv/cmd_page.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+#include <sstream>
+#include <string>
+
+#include "app/orv/cli_session.h"
+#include "search/letter_values.h"
+#include "ui/platform/qt_surface.h"
+#include "view/citation_text.h"
+#include "view/cite_counts.h"
+#include "view/cite_parse.h"
+#include "view/kjv_index.h"
+#include "view/kjv_text.h"
+#include "view/line_assign.h"
+#include "view/page_layout.h"
+#include "view/page_paint.h"
+#include "view/page_stores.h"
+#include "view/page_words.h"
+#include "view/view_state.h"
+
+namespace orv::cli {
+namespace {
+
+constexpr int kMaxImageSide = 16384;
+constexpr const char kPageUsage[] = "usage: orv page CITE --png FILE [--size WIDTHxHEIGHT]";
+
+bool ReadSide(const std::string& text, int& value) {
+  if (text.empty() || text.size() > 5 ||
+      text.find_first_not_of("0123456789") != std::string::npos) {
+    return false;
+  }
+  value = std::stoi(text);
+  return value >= 1 && value <= kMaxImageSide;
+}
+
+// Qt paints text only with a GUI application; a command line has no
+// display, so the offscreen platform is the default.
+std::unique_ptr<QGuiApplication> MakeApplication() {
+  if (QCoreApplication::instance()) return nullptr;
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  static int argc = 1;
+  static char name[] = "orv";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// "WIDTHxHEIGHT", each 1..kMaxImageSide.
+bool ParseImageSize(const std::string& text, int& width, int& height) {
+  const size_t x = text.find('x');
+  if (x == std::string::npos) return false;
+  return ReadSide(text.substr(0, x), width) && ReadSide(text.substr(x + 1), height);
+}
+
+}  // namespace
+
+int CmdPage(const Args& args, std::ostream& out, std::ostream& err) {
+  std::string citeText, file;
+  int width = 1920, height = 1080;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if ((args[i] == "--png" || args[i] == "--size") && i + 1 == args.size()) {
+      err << "orv page: " << args[i] << " needs a value (" << kPageUsage << ")\n";
+      return 2;
+    }
+    if (args[i] == "--png") {
+      file = args[++i];
+    } else if (args[i] == "--size") {
+      if (!ParseImageSize(args[++i], width, height)) {
+        err << "orv page: bad size " << args[i] << " (WIDTHxHEIGHT, each 1 to " << kMaxImageSide
+            << ")\n";
+        return 2;
+      }
+    } else if (args[i].rfind("--", 0) == 0) {
+      err << "orv page: unknown option " << args[i] << " (" << kPageUsage << ")\n";
+      return 2;
+    } else {
+      // "Gen 1:1" unquoted arrives as two arguments.
+      if (!citeText.empty()) citeText += ' ';
+      citeText += args[i];
+    }
+  }
+  if (file.empty()) {
+    err << "orv page: no --png FILE (" << kPageUsage << ")\n";
+    return 2;
+  }
+
+  std::ostringstream quiet;
+  CliSession session(quiet, err, false);
+  BuildLetterValueTables();
+  DatastoreSet& set = *session.set;
+  Page page;
+  PageEnv env{session.settings, set, session.ui};
+  ViewState view;
+  AssignSources(page, env, session.programDir, view.reloadWords);
+
+  // The Hebrew group is open now, so chapters and verses are checked
+  // against BOOK.
+  DatastoreCounts counts(set);
+  if (citeText.empty() || ParseCitation(citeText, view.currentCite, counts) != kCiteOk) {
+    err << "orv page: " << kInvalidCiteMessage << " (" << kPageUsage << ")\n";
+    FinishPage(page, env);
+    return 2;
+  }
+  set.SetFOccView(kFOccNone, session.settings.markFOcc, view.currentCite.book);
+
+  std::unique_ptr<KjvIndex> kjvIndex;
+  std::unique_ptr<TKJV> kjv;
+  if (session.settings.showKJV) {
+    kjvIndex = std::make_unique<KjvIndex>(session.programDir);
+    kjv = std::make_unique<TKJV>(*kjvIndex);
+  }
+
+  std::unique_ptr<QGuiApplication> app = MakeApplication();
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  PageLayout layout;
+  layout.fonts = MakePageFonts(session.settings);
+  {
+    QPainter painter(&image);
+    ui::QtSurface surface(painter, {0, 0, width, height});
+    view.relayoutNeeded = true;
+    PaintScreen(surface, layout, page, env, view, kjv.get());
+  }
+  FinishPage(page, env);
+
+  if (!image.save(QString::fromStdString(file), "PNG")) {
+    err << "orv page: cannot write " << file << '\n';
+    return 1;
+  }
+  if (layout.lastPlaced > 0) {
+    out << CitationText(layout.rangeFirst) << " - " << CitationText(layout.rangeLast) << '\n';
+  } else {
+    out << "no word fits on the page\n";
+  }
+  return 0;
+}
+
+}  // namespace orv::cli
