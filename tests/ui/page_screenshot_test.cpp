@@ -24,6 +24,7 @@
 #include "search/letter_values.h"
 #include "support/real_hebrew.h"
 #include "support/scripted_ui.h"
+#include "support/store_records.h"
 #include "support/temp_dir.h"
 #include "ui/platform/qt_surface.h"
 #include "ui/qt_app.h"
@@ -113,14 +114,7 @@ class PageScreenshot : public ::testing::Test {
   }
 
   void AddXlat(const std::string& word, const std::string& gloss) {
-    XlatRec r{};
-    r.word.Set(word);
-    r.gloss[0].Set(gloss);
-    TDSControl* h = set_->XlatDS.Open(true);
-    int32_t recNo = 0;
-    XlatRec probe = r;
-    if (DSFind(h, &probe, recNo) != kDSFound) DSInsert(h, &r);
-    set_->XlatDS.Close();
+    test::AddXlat(*set_, word, {gloss});
   }
 
   // An interlinear text for the page's words at `at`: the Hebrew line is

@@ -10,6 +10,7 @@
 
 #include "model/datastore_set.h"
 #include "model/records.h"
+#include "support/store_records.h"
 #include "support/temp_dir.h"
 
 namespace orv {
@@ -159,19 +160,9 @@ class DatabaseSourceTest : public ::testing::Test {
     set_.XlatDS.ForceClose();
   }
 
-  void AddCite(Citation c, uint8_t use) {
-    CiteRec r{};
-    r.cite = c;
-    r.use = use;
-    ASSERT_GE(DSInsert(set_.CiteDS.Open(true), &r), 0);
-    set_.CiteDS.Close();
-  }
+  void AddCite(Citation c, uint8_t use) { test::AddCite(set_, c, 0, use); }
   void AddXlat(const std::string& word, std::vector<std::string> glosses) {
-    XlatRec r{};
-    r.word.Set(word);
-    for (size_t i = 0; i < glosses.size(); ++i) r.gloss[i].Set(glosses[i]);
-    ASSERT_GE(DSInsert(set_.XlatDS.Open(true), &r), 0);
-    set_.XlatDS.Close();
+    test::AddXlat(set_, word, glosses);
   }
   std::string Next(Citation c, const std::string& word) {
     std::string text;

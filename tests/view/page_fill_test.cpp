@@ -14,6 +14,7 @@
 #include "model/datastore_set.h"
 #include "model/records.h"
 #include "support/scripted_ui.h"
+#include "support/store_records.h"
 #include "support/temp_dir.h"
 #include "view/ilt_writeback.h"
 #include "view/line_assign.h"
@@ -75,19 +76,10 @@ class PageFillTest : public ::testing::Test {
     return out;
   }
   void AddCite(Citation c, uint16_t strongs, uint8_t use = 0) {
-    CiteRec r{};
-    r.cite = c;
-    r.strongs = strongs;
-    r.use = use;
-    ASSERT_GE(DSInsert(set_.CiteDS.Open(true), &r), 0);
-    set_.CiteDS.Close();
+    test::AddCite(set_, c, strongs, use);
   }
   void AddXlat(const std::string& word, std::vector<std::string> glosses) {
-    XlatRec r{};
-    r.word.Set(word);
-    for (size_t i = 0; i < glosses.size(); ++i) r.gloss[i].Set(glosses[i]);
-    ASSERT_GE(DSInsert(set_.XlatDS.Open(true), &r), 0);
-    set_.XlatDS.Close();
+    test::AddXlat(set_, word, glosses);
   }
   std::string Ilt() const { return dir_.File("ILT/GEN.ILT"); }
 

@@ -13,6 +13,7 @@
 #include "search/letter_values.h"
 #include "support/real_hebrew.h"
 #include "support/scripted_ui.h"
+#include "support/store_records.h"
 #include "support/temp_dir.h"
 #include "view/line_assign.h"
 #include "view/page_fill.h"
@@ -47,14 +48,7 @@ class PageRealData : public ::testing::Test {
   }
 
   void AddXlat(const std::string& word, const std::string& gloss) {
-    XlatRec r{};
-    r.word.Set(word);
-    r.gloss[0].Set(gloss);
-    TDSControl* h = set_->XlatDS.Open(true);
-    int32_t recNo = 0;
-    XlatRec probe = r;
-    if (DSFind(h, &probe, recNo) != kDSFound) DSInsert(h, &r);
-    set_->XlatDS.Close();
+    test::AddXlat(*set_, word, {gloss});
   }
 
   test::TempDir ilt_;

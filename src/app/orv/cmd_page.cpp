@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/orv/cli_page.h"
 #include "app/orv/cli_session.h"
 #include "search/letter_values.h"
 #include "ui/platform/qt_surface.h"
@@ -93,19 +94,17 @@ int CmdPage(const Args& args, std::ostream& out, std::ostream& err) {
 
   std::ostringstream quiet;
   CliSession session(quiet, err, false);
-  BuildLetterValueTables();
   DatastoreSet& set = *session.set;
-  Page page;
-  PageEnv env{session.settings, set, session.ui};
-  ViewState view;
-  AssignSources(page, env, session.programDir, view.reloadWords);
+  CliPage cli(session);
+  Page& page = cli.page;
+  PageEnv& env = cli.env;
+  ViewState& view = cli.view;
 
   // The Hebrew group is open now, so chapters and verses are checked
   // against BOOK.
   DatastoreCounts counts(set);
   if (citeText.empty() || ParseCitation(citeText, view.currentCite, counts) != kCiteOk) {
     err << "orv page: " << kInvalidCiteMessage << " (" << kPageUsage << ")\n";
-    FinishPage(page, env);
     return 2;
   }
   set.SetFOccView(kFOccNone, session.settings.markFOcc, view.currentCite.book);
@@ -128,7 +127,6 @@ int CmdPage(const Args& args, std::ostream& out, std::ostream& err) {
     view.relayoutNeeded = true;
     PaintScreen(surface, layout, page, env, view, kjv.get());
   }
-  FinishPage(page, env);
 
   if (!image.save(QString::fromStdString(file), "PNG")) {
     err << "orv page: cannot write " << file << '\n';

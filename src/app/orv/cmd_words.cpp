@@ -4,6 +4,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "app/orv/cli_page.h"
 #include "app/orv/cli_session.h"
 #include "search/letter_values.h"
 #include "view/citation_text.h"
@@ -35,12 +36,11 @@ std::string Join(const Args& args, size_t count) {
 int CmdWords(const Args& args, std::ostream& out, std::ostream& err) {
   std::ostringstream quiet;
   CliSession session(quiet, err, false);
-  BuildLetterValueTables();
   DatastoreSet& set = *session.set;
-  Page page;
-  PageEnv env{session.settings, set, session.ui};
-  int reload = 0;
-  AssignSources(page, env, session.programDir, reload);
+  CliPage cli(session);
+  Page& page = cli.page;
+  PageEnv& env = cli.env;
+  int& reload = cli.view.reloadWords;
 
   DatastoreCounts counts(set);
   Citation cite = kFirstCite;
@@ -56,12 +56,10 @@ int CmdWords(const Args& args, std::ostream& out, std::ostream& err) {
   }
   if (!parsed && (args.empty() || ParseCitation(Join(args, args.size()), cite, counts) != kCiteOk)) {
     err << "orv words: " << kInvalidCiteMessage << " (usage: orv words CITE [COUNT])\n";
-    FinishPage(page, env);
     return 2;
   }
   if (wanted < 1 || wanted >= kPageSlots) {
     err << "orv words: COUNT must be 1 to " << kPageSlots - 1 << '\n';
-    FinishPage(page, env);
     return 2;
   }
   FillResult r = FillBuffer(page, env, cite, wanted, reload);
@@ -71,7 +69,6 @@ int CmdWords(const Args& args, std::ostream& out, std::ostream& err) {
     for (int n = 1; n < kLineCount; ++n) out << '\t' << e.text[static_cast<size_t>(n)];
     out << '\n';
   }
-  FinishPage(page, env);
   return 0;
 }
 

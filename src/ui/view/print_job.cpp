@@ -35,18 +35,6 @@ class CheckedPrinterSurface : public QtPrinterSurface {
   bool refused_ = false;
 };
 
-// The wait cursor for the length of a job.
-class WaitCursor {
- public:
-  explicit WaitCursor(UserInterface& ui) : ui_(ui) { ui_.SetWaitCursor(true); }
-  ~WaitCursor() { ui_.SetWaitCursor(false); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  UserInterface& ui_;
-};
-
 // A name that no earlier job took: two jobs in the same second must not
 // overwrite each other.
 std::string FreePdfPath(const std::string& folder) {

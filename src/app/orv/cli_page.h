@@ -1,0 +1,28 @@
+// The page of a command-line session: the line sources assigned from the
+// settings, the word buffer, and the view state, finished when it goes.
+#pragma once
+
+#include "app/orv/cli_session.h"
+#include "search/letter_values.h"
+#include "view/line_assign.h"
+#include "view/page_stores.h"
+#include "view/page_words.h"
+#include "view/view_state.h"
+
+namespace orv::cli {
+
+struct CliPage {
+  explicit CliPage(CliSession& session) : env{session.settings, *session.set, session.ui} {
+    BuildLetterValueTables();
+    AssignSources(page, env, session.programDir, view.reloadWords);
+  }
+  ~CliPage() { FinishPage(page, env); }
+  CliPage(const CliPage&) = delete;
+  CliPage& operator=(const CliPage&) = delete;
+
+  Page page;
+  PageEnv env;
+  ViewState view;
+};
+
+}  // namespace orv::cli
