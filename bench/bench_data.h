@@ -3,12 +3,12 @@
 // $ORV_OSHB_DIR (default ../shared/data/oshb).
 #pragma once
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "platform/program_dir.h"
 
@@ -34,12 +34,12 @@ inline bool ImportWithOrv(const std::string& scratch, const std::string& parts, 
   const char* oshbEnv = std::getenv("ORV_OSHB_DIR");
   const std::string oshb = oshbEnv ? oshbEnv : "../shared/data/oshb";
   if (!fs::exists(orv) || !fs::exists(fs::path(oshb) / "VerseMap.xml")) {
-    why = "no `orv` program beside the bench, or no VerseMap.xml in " + oshb +
-          " (set ORV_OSHB_DIR)";
+    why =
+        "no `orv` program beside the bench, or no VerseMap.xml in " + oshb + " (set ORV_OSHB_DIR)";
     return false;
   }
-  const std::string env =
-      "ORV_PROGRAM_DIR='" + scratch + "/prog' ORV_ROOT='" + scratch + "/root' '" + orv.string() + "'";
+  const std::string env = "ORV_PROGRAM_DIR='" + scratch + "/prog' ORV_ROOT='" + scratch +
+                          "/root' '" + orv.string() + "'";
   std::string command = env + " import --only " + parts + " --hebrew '" + oshb + "' >/dev/null";
   if (std::system(command.c_str()) != 0) {
     why = "`orv import --only " + parts + "` failed";

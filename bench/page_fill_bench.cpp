@@ -39,7 +39,8 @@ int main() {
   const std::string scratch = orv::bench::TempFolder("orvpagebench");
   std::string why;
   if (scratch.empty() || !orv::bench::ImportWithOrv(scratch, "hebrew", true, why)) {
-    std::printf("page fill bench skipped: %s\n", scratch.empty() ? "no temporary folder" : why.c_str());
+    std::printf("page fill bench skipped: %s\n",
+                scratch.empty() ? "no temporary folder" : why.c_str());
     if (!scratch.empty()) fs::remove_all(scratch);
     return 0;
   }
@@ -71,9 +72,7 @@ int main() {
   double worst = 0;
   int fills = 0;
   int status = 0;
-  const struct {
-    int book, chapters;
-  } books[] = {{1, 50}, {19, 150}, {11, 22}};
+  const struct { int book, chapters; } books[] = {{1, 50}, {19, 150}, {11, 22}};
   for (const auto& b : books) {
     for (int c = 1; c <= b.chapters; ++c) {
       reload = -1;
@@ -87,9 +86,8 @@ int main() {
           page.buffer.entry[1].text[2].empty() || numbered == 0) {
         if (status == 0) {
           const orv::WordEntry& e = page.buffer.entry[1];
-          std::printf("page fill at %d %d:1: %d words, first \"%s\" \"%s\" \"%s\" %d\n", b.book,
-                      c, r.last, e.hebrew.c_str(), e.text[1].c_str(), e.text[2].c_str(),
-                      e.strongs);
+          std::printf("page fill at %d %d:1: %d words, first \"%s\" \"%s\" \"%s\" %d\n", b.book, c,
+                      r.last, e.hebrew.c_str(), e.text[1].c_str(), e.text[2].c_str(), e.strongs);
         }
         status = 1;
       }

@@ -1,14 +1,13 @@
 // Feeds arbitrary bytes as a book's ".ILT" file: reads a chapter (the first
 // byte picks it) with the chapter reader and with a line source (aborting
 // when placing the source at a word it handed out does not give that word
-// again, for words handed out in rising citation order), writes an edit of one of its verses back through the
-// merge, and reads the file again. Besides the sanitizers' findings it
-// aborts when the write fails in a healthy folder, when the merge does not
-// hold every edited line in order, or when the edited verse does not read
-// back with the glosses written (checked only for files whose chapter and
-// verse lines the reader and the merge see alike and in rising order: the
-// merge passes over "*0", "* 1" and verse 0, which the reader takes as
-// chapter or verse lines, and relies on the book file's order).
+// again, for words handed out in rising citation order), writes an edit of one of its verses back
+// through the merge, and reads the file again. Besides the sanitizers' findings it aborts when the
+// write fails in a healthy folder, when the merge does not hold every edited line in order, or when
+// the edited verse does not read back with the glosses written (checked only for files whose
+// chapter and verse lines the reader and the merge see alike and in rising order: the merge passes
+// over "*0", "* 1" and verse 0, which the reader takes as chapter or verse lines, and relies on the
+// book file's order).
 #include <unistd.h>
 
 #include <cstdint>

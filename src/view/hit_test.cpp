@@ -32,8 +32,10 @@ Hit HitWord(const PageLayout& l, const Page& page, const Settings& settings, int
       k = mid;
       break;
     }
-    if (o < 0) hi = mid - 1;
-    else lo = mid + 1;
+    if (o < 0)
+      hi = mid - 1;
+    else
+      lo = mid + 1;
   }
   if (k == 0) return hit;
   const WordBox& b = l.box[static_cast<size_t>(k)];
@@ -75,8 +77,10 @@ Hit HitKJV(const PageLayout& l, TKJV& kjv, int x, int y) {
       hit.text = std::string(kjv.TokenText(h.token));
       return hit;
     }
-    if (o < 0) hi = mid - 1;
-    else lo = mid + 1;
+    if (o < 0)
+      hi = mid - 1;
+    else
+      lo = mid + 1;
   }
   return hit;
 }

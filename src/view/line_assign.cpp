@@ -32,8 +32,8 @@ void AssignHebrewLine(LineSource& hebrew, PageEnv& env, const std::string& progr
 }  // namespace
 
 std::string ResolveSourcePath(const std::string& path) {
-  bool absolute = !path.empty() &&
-                  (path[0] == '\\' || path[0] == '/' || (path.size() > 1 && path[1] == ':'));
+  bool absolute =
+      !path.empty() && (path[0] == '\\' || path[0] == '/' || (path.size() > 1 && path[1] == ':'));
   std::string resolved = absolute ? path : "\\ORV\\" + path;
   if (resolved.back() != '\\' && resolved.back() != '/') resolved += '\\';
   return resolved;

@@ -55,12 +55,18 @@ bool ApplyHeader(LineSource& s) {
     s.position.word = 0;
     return true;
   }
-  if (d.name == "BOOK") s.bookTitle = value;
-  else if (d.name == "CITE") s.citeStyle = value;
-  else if (d.name == "WHAT") s.description = value;
-  else if (d.name == "LANG") s.language = value;
-  else if (d.name == "L-R") s.direction = 1;
-  else if (d.name == "R-L") s.direction = -1;
+  if (d.name == "BOOK")
+    s.bookTitle = value;
+  else if (d.name == "CITE")
+    s.citeStyle = value;
+  else if (d.name == "WHAT")
+    s.description = value;
+  else if (d.name == "LANG")
+    s.language = value;
+  else if (d.name == "L-R")
+    s.direction = 1;
+  else if (d.name == "R-L")
+    s.direction = -1;
   s.position.word = 0;
   return false;
 }
@@ -123,8 +129,7 @@ int ScanTo(LineSource& s, Citation target) {
       if (!NextLine(s)) return 1;
       continue;
     }
-    const bool inChapter =
-        s.position.book == target.book && s.position.chapter == target.chapter;
+    const bool inChapter = s.position.book == target.book && s.position.chapter == target.chapter;
     const bool inVerse = inChapter && s.position.verse == target.verse;
     if (s.column == 0) {
       char c = s.line.front();
@@ -254,8 +259,7 @@ int SelectionFor(LineSource& s, Citation cite) {
   return rec.use;
 }
 
-int NextDatabaseWord(LineSource& s, std::string& text, Citation cite,
-                     std::string_view hebrewWord) {
+int NextDatabaseWord(LineSource& s, std::string& text, Citation cite, std::string_view hebrewWord) {
   TDSControl* xlat = s.xlatStore ? s.xlatStore->Handle() : nullptr;
   if (!DSIsOpen(xlat)) return -1;
   int use = SelectionFor(s, cite);

@@ -53,8 +53,8 @@ struct LineSource {
 
   // Reader state.
   int state = kSourceClosed;
-  Citation position;  // the last word read; word 0 = at a verse or chapter start
-  int direction = 1;  // +1 left to right, -1 right to left ("*R-L")
+  Citation position;        // the last word read; word 0 = at a verse or chapter start
+  int direction = 1;        // +1 left to right, -1 right to left ("*R-L")
   std::string bookTitle;    // "*BOOK"
   std::string citeStyle;    // "*CITE"
   std::string description;  // "*WHAT"

@@ -30,7 +30,8 @@ void PushHistory(ViewState& v, Citation cite, Citation mark) {
   }
   if (v.history[static_cast<size_t>(v.historyPos)].cite == cite) return;
   if (v.historyPos >= kHistorySize) {
-    for (int i = 1; i < kHistorySize; ++i) v.history[static_cast<size_t>(i)] = v.history[static_cast<size_t>(i + 1)];
+    for (int i = 1; i < kHistorySize; ++i)
+      v.history[static_cast<size_t>(i)] = v.history[static_cast<size_t>(i + 1)];
     v.historyPos = kHistorySize;
   } else {
     ++v.historyPos;
@@ -90,7 +91,8 @@ bool NextChapter(ViewState& v, CiteCounts& counts) {
 
 bool NextVerse(ViewState& v, CiteCounts& counts) {
   const Citation c = v.currentCite;
-  if (c.verse < counts.Verses(c.book, c.chapter)) return Move(v, At(c.book, c.chapter, c.verse + 1));
+  if (c.verse < counts.Verses(c.book, c.chapter))
+    return Move(v, At(c.book, c.chapter, c.verse + 1));
   return NextChapter(v, counts);
 }
 

@@ -15,7 +15,7 @@ struct FillResult {
   // past the chapter's end gives 1; one past the words of a chapter cut at
   // entry 1279 gives 1280 - wanted (the last words there are).
   int first = 0;
-  int last = 0;   // last entry loaded
+  int last = 0;  // last entry loaded
 };
 
 // Makes the buffer hold `wanted` words from `position` on where the chapter
@@ -30,8 +30,7 @@ struct FillResult {
 // Line sources that cannot be placed, or fail while reading, leave their
 // lines empty for the rest of the chapter. Strong's numbers come from CITE
 // (when shown), matched to the entry by citation.
-FillResult FillBuffer(Page& page, PageEnv& env, Citation position, int wanted,
-                      int& reloadWords);
+FillResult FillBuffer(Page& page, PageEnv& env, Citation position, int wanted, int& reloadWords);
 
 // Empties the buffer, writing pending interlinear edits first.
 void EmptyBuffer(Page& page, PageEnv& env);

@@ -62,7 +62,8 @@ void MeasurePage(Surface& surface, PageLayout& layout, const Page& page, const S
     line.height = TallestChar(surface, ' ', 'x');
     for (int k = first; k <= last; ++k) {
       WordBox& b = layout.box[static_cast<size_t>(k)];
-      const std::string& text = page.buffer.entry[static_cast<size_t>(k)].text[static_cast<size_t>(n)];
+      const std::string& text =
+          page.buffer.entry[static_cast<size_t>(k)].text[static_cast<size_t>(n)];
       b.line[static_cast<size_t>(n)] = surface.TextExtent(text);
       b.width = std::max(b.width, b.line[static_cast<size_t>(n)].width);
     }

@@ -27,7 +27,9 @@ FontSpec WithSize(FontSpec f, int size, Rgb color = kBlack) {
   return f;
 }
 
-const WordEntry& Entry(const Page& page, int k) { return page.buffer.entry[static_cast<size_t>(k)]; }
+const WordEntry& Entry(const Page& page, int k) {
+  return page.buffer.entry[static_cast<size_t>(k)];
+}
 
 void PaintHeader(Surface& s, PageLayout& l, const Page& page, const Settings& st,
                  const ViewState& v) {
@@ -79,8 +81,10 @@ void PaintHebrew(Surface& s, const PageLayout& l, const Page& page, const ViewSt
     const std::string shown = font.name == "Orvane Hebrew" ? MarkFinalForms(e.hebrew) : e.hebrew;
     const std::string text = l.direction < 0 ? ReverseWord(shown) : shown;
     s.TextOut(b.x + (b.width - b.hebrew.width) / 2, b.y + l.numberLineHeight, text);
-    if (countdown < 1) marking = false;
-    else --countdown;
+    if (countdown < 1)
+      marking = false;
+    else
+      --countdown;
   }
 }
 
@@ -184,7 +188,8 @@ void PaintPage(Surface& surface, PageLayout& l, Page& page, PageEnv& env, ViewSt
     l.lastLoaded = std::min(r.last, page.buffer.count);
     MeasurePage(surface, l, page, st, l.firstLoaded, l.lastLoaded);
     for (int n = 0; n < kLineCount; ++n) {
-      l.lines[static_cast<size_t>(n)].direction = page.lines.source[static_cast<size_t>(n)].direction;
+      l.lines[static_cast<size_t>(n)].direction =
+          page.lines.source[static_cast<size_t>(n)].direction;
     }
   }
   if (l.geometryChanged) {

@@ -128,8 +128,8 @@ void LayOutRows(Surface& surface, PageLayout& l, const Page& page, const Setting
   int k = l.firstLoaded;
   for (; k >= 1 && k <= l.lastLoaded; ++k) {
     const WordEntry& e = page.buffer.entry[static_cast<size_t>(k)];
-    if (settings.header == 2 && (e.cite.book != view.currentCite.book ||
-                                 e.cite.chapter != view.currentCite.chapter)) {
+    if (settings.header == 2 &&
+        (e.cite.book != view.currentCite.book || e.cite.chapter != view.currentCite.chapter)) {
       break;
     }
     const size_t labelsBefore = l.labels.size();
@@ -154,7 +154,8 @@ void LayOutRows(Surface& surface, PageLayout& l, const Page& page, const Setting
     if (!l.firstPlaced) l.firstPlaced = k;
     l.lastPlaced = k;
   }
-  if (k >= 1 && k <= l.lastLoaded) view.nextPageCite = page.buffer.entry[static_cast<size_t>(k)].cite;
+  if (k >= 1 && k <= l.lastLoaded)
+    view.nextPageCite = page.buffer.entry[static_cast<size_t>(k)].cite;
   if (!l.lastPlaced) return;
   l.rangeFirst = page.buffer.entry[static_cast<size_t>(l.firstPlaced)].cite;
   l.rangeLast = page.buffer.entry[static_cast<size_t>(l.lastPlaced)].cite;
@@ -167,8 +168,8 @@ void LayOutRows(Surface& surface, PageLayout& l, const Page& page, const Setting
   Justify(l, keepRow);
 }
 
-Citation BackwardLayout(Surface& surface, PageLayout& l, Page& page, PageEnv& env,
-                        ViewState& view, Citation end) {
+Citation BackwardLayout(Surface& surface, PageLayout& l, Page& page, PageEnv& env, ViewState& view,
+                        Citation end) {
   view.relayoutNeeded = true;  // the buffer and the boxes no longer match the page
   FillResult r = FillBuffer(page, env, end, kPageWanted, view.reloadWords);
   const int last = std::min(r.first, page.buffer.count);

@@ -17,14 +17,14 @@ class DatastoreSet;
 class UserInterface;
 struct Settings;
 
-inline constexpr int kLineCount = 9;          // line 0 = Hebrew, 1..8 interlinear
-inline constexpr int kPageSlots = 1280;       // entries 1..1279 are used
-inline constexpr int kPageWanted = 512;       // words a page asks for
+inline constexpr int kLineCount = 9;              // line 0 = Hebrew, 1..8 interlinear
+inline constexpr int kPageSlots = 1280;           // entries 1..1279 are used
+inline constexpr int kPageWanted = 512;           // words a page asks for
 inline constexpr size_t kEntryTextCapacity = 39;  // bytes per text
 
 // One buffered word.
 struct WordEntry {
-  std::string hebrew;  // storage letters with "Orvane Hebrew", else as read
+  std::string hebrew;               // storage letters with "Orvane Hebrew", else as read
   std::array<std::string, 9> text;  // text[1..8]: the interlinear lines
   Citation cite;
   int32_t strongs = 0;
@@ -34,8 +34,8 @@ struct WordEntry {
 
 struct PageLines {
   std::array<LineSource, kLineCount> source;
-  int highestLine = 0;   // highest line with a selection, 0 for none
-  int firstIltLine = 0;  // lowest line showing an interlinear text, 0 for none
+  int highestLine = 0;      // highest line with a selection, 0 for none
+  int firstIltLine = 0;     // lowest line showing an interlinear text, 0 for none
   bool iltChanged = false;  // edits on the first ILT line wait to be written
 };
 

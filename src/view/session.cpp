@@ -23,7 +23,10 @@ std::string CurrentDirectory() {
 }  // namespace
 
 Session::Session(UserInterface& u, std::string program, std::string settingsPath, SessionHooks h)
-    : ui(u), programDir(std::move(program)), hooks(std::move(h)), settingsPath_(std::move(settingsPath)) {
+    : ui(u),
+      programDir(std::move(program)),
+      hooks(std::move(h)),
+      settingsPath_(std::move(settingsPath)) {
   startDir_ = CurrentDirectory();
   if (!programDir.empty() && ::chdir(programDir.c_str()) != 0) {
     // The supplied data is found through absolute paths; only relative
@@ -36,7 +39,8 @@ Session::Session(UserInterface& u, std::string program, std::string settingsPath
   MakeDirectory(DataRoot());
   MakeDirectory(NativePath(settings.HebrewDatastoreDir()));
   MakeDirectory(NativePath(settings.XlatDatastoreDir()));
-  stores = std::make_unique<DatastoreSet>(settings.HebrewDatastoreDir(), settings.XlatDatastoreDir());
+  stores =
+      std::make_unique<DatastoreSet>(settings.HebrewDatastoreDir(), settings.XlatDatastoreDir());
   InstallBookFOccBuilder(*stores, SourceFolder(programDir, settings.DataDir()), ui);
   stores->SetFOccView(kFOccNone, settings.markFOcc, view.currentCite.book);
   env = std::make_unique<PageEnv>(PageEnv{settings, *stores, ui});
@@ -101,9 +105,9 @@ bool Session::Close() {
   saveSettings_ = true;
   const bool written = WriteSettings(settings, settingsPath_);
   FinishPage(page, *env);
-  for (TXRDataStore* s : {&stores->WordDS, &stores->FOccDS, &stores->FOc2DS, &stores->CiteDS,
-                          &stores->XlatDS, &stores->BookDS,
-                          static_cast<TXRDataStore*>(&stores->BookFOccDS)}) {
+  for (TXRDataStore* s :
+       {&stores->WordDS, &stores->FOccDS, &stores->FOc2DS, &stores->CiteDS, &stores->XlatDS,
+        &stores->BookDS, static_cast<TXRDataStore*>(&stores->BookFOccDS)}) {
     s->ForceClose();
   }
   if (!startDir_.empty() && ::chdir(startDir_.c_str()) != 0) {

@@ -27,12 +27,12 @@ struct ViewState {
   std::string popupWord;              // word (storage letters) or Strong's number
   std::string shownWord;              // the right-clicked word as displayed
   bool popupFromPage = false;
-  bool relayoutNeeded = true;         // lay out before the next paint
-  int reloadWords = 0;                // 0 valid, -1 read again, > 0 narrower refresh
+  bool relayoutNeeded = true;  // lay out before the next paint
+  int reloadWords = 0;         // 0 valid, -1 read again, > 0 narrower refresh
 
   std::array<HistoryEntry, kHistorySize + 1> history{};  // [1..kHistorySize]
-  int historyPos = 0;    // current entry, 0 while empty
-  int historyCount = 0;  // entries in use
+  int historyPos = 0;                                    // current entry, 0 while empty
+  int historyCount = 0;                                  // entries in use
 };
 
 }  // namespace orv

@@ -41,8 +41,10 @@ class MainWindowTest : public ::testing::Test {
       shown_.push_back(d.objectName().toStdString() + ":" + d.windowTitle().toStdString());
       if (auto* build = dynamic_cast<TMakeDB*>(&d)) {
         build->show();
-        if (build->buildOptions != 0) build->FormActivate();
-        else build->StartClick();
+        if (build->buildOptions != 0)
+          build->FormActivate();
+        else
+          build->StartClick();
         build->hide();
       }
       return 0;
@@ -90,8 +92,8 @@ TEST_F(MainWindowTest, MenusCaptionsAndShortcuts) {
   for (QAction* a : f.menuBar()->actions()) tops.push_back(a->text().toStdString());
   EXPECT_EQ(tops, (std::vector<std::string>{"&File", "&Edit", "&View", "&Tools", "&Help"}));
   auto menu = [&](int i) { return f.menuBar()->actions()[i]->menu(); };
-  EXPECT_EQ(Captions(menu(0)), (std::vector<std::string>{"Print Page", "&Print Chapter", "-",
-                                                         "E&xit [Ctrl+Q]"}));
+  EXPECT_EQ(Captions(menu(0)),
+            (std::vector<std::string>{"Print Page", "&Print Chapter", "-", "E&xit [Ctrl+Q]"}));
   EXPECT_EQ(Captions(menu(1)),
             (std::vector<std::string>{"&Find [Ctrl+F] (off)", "Find &Next [F3] (off)",
                                       "&Browse DB (off)", "&Search", "-", "&Preferences (off)"}));
@@ -114,7 +116,8 @@ TEST_F(MainWindowTest, FirstPaintBuildsBookAndShowsGettingStarted) {
   // No ORV.INI yet: BOOK is built without a question, then the new user's
   // document is shown.
   ASSERT_EQ(shown_.size(), 2u);
-  EXPECT_EQ(shown_[0].substr(0, shown_[0].find(':')), form_->BuildDialog()->objectName().toStdString());
+  EXPECT_EQ(shown_[0].substr(0, shown_[0].find(':')),
+            form_->BuildDialog()->objectName().toStdString());
   EXPECT_EQ(shown_[1].substr(shown_[1].find(':') + 1), "Getting Started");
   EXPECT_TRUE(form_->GetSession().stores->BookDS.Exists());
   EXPECT_FALSE(form_->GetSession().firstPaintPending);
@@ -199,7 +202,8 @@ TEST_F(MainWindowTest, RightClicksOpenTheirMenus) {
   const QPoint word(b.x + b.slot / 2, b.y + s.layout.lines[0].offset + 2);
   form_->FormMouseDown(Qt::RightButton, Qt::NoModifier, word, false);
   EXPECT_TRUE(form_->PopupMenuW()->isVisible());
-  EXPECT_EQ(s.view.popupWord, s.page.buffer.entry[static_cast<size_t>(s.layout.firstPlaced)].hebrew);
+  EXPECT_EQ(s.view.popupWord,
+            s.page.buffer.entry[static_cast<size_t>(s.layout.firstPlaced)].hebrew);
   form_->PopupMenuW()->hide();
   form_->FormMouseDown(Qt::RightButton, Qt::NoModifier, QPoint(3, 3), false);
   EXPECT_TRUE(form_->PopupMenuB()->isVisible());

@@ -77,8 +77,7 @@ TEST_F(TextSourceTest, ReadsWordsWithHeadersAnnotationsAndContinuations) {
 }
 
 TEST_F(TextSourceTest, SeeksToWordsChaptersAndBackwards) {
-  Book("GEN",
-       "*1\n1 a b\n  c d\n2 e f g\n*2\n1 h i\n2 j\n*3\n1 k\n");
+  Book("GEN", "*1\n1 a b\n  c d\n2 e f g\n*2\n1 h i\n2 j\n*3\n1 k\n");
   // Word 4 of verse 1 lies on a continuation line.
   ASSERT_EQ(SourceSeek(source_, {1, 1, 1, 4}, 0), 0);
   EXPECT_EQ(Drain(source_, 1), std::vector<std::string>{"1:1.4=d"});

@@ -46,7 +46,7 @@ TEST(History, KeepsTheLast64AndSkipsRepeats) {
   EXPECT_EQ(v.historyPos, 64);
   EXPECT_EQ(v.historyCount, 64);
   EXPECT_EQ(v.history[1].cite, C(1, 3, 1));  // the first jump (i = 1) is gone
-  GoToCite(v, v.currentCite);  // the current entry again: no entry
+  GoToCite(v, v.currentCite);                // the current entry again: no entry
   EXPECT_EQ(v.history[1].cite, C(1, 3, 1));
   // A jump to a verse (word 0) marks nothing; a run marks its length.
   GoToCiteRun(v, C(5, 1, 2, 0), 3);

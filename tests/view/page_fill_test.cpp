@@ -48,8 +48,7 @@ constexpr const char kGenesis[] =
 
 class PageFillTest : public ::testing::Test {
  protected:
-  PageFillTest()
-      : set_(dir_.path() + "/heb/", dir_.path() + "/xlat/"), env_{settings_, set_, ui_} {
+  PageFillTest() : set_(dir_.path() + "/heb/", dir_.path() + "/xlat/"), env_{settings_, set_, ui_} {
     std::filesystem::create_directories(dir_.File("Source"));
     std::filesystem::create_directories(dir_.File("heb"));
     std::filesystem::create_directories(dir_.File("xlat"));
@@ -95,8 +94,9 @@ class PageFillTest : public ::testing::Test {
 TEST_F(PageFillTest, MergesTheLinesWordByWord) {
   // Verse 1 lacks its third gloss, and verse 2's second is "...": neither
   // may shift the glosses of the verses after it.
-  WriteFile(Ilt(), "*BOOK Genesis\r\n*L-R\r\n*1\r\n1  in-beginning created\r\n"
-                   "2  and-the-earth ... formless\r\n3  and-said God\r\n*2\r\n1  finished\r\n");
+  WriteFile(Ilt(),
+            "*BOOK Genesis\r\n*L-R\r\n*1\r\n1  in-beginning created\r\n"
+            "2  and-the-earth ... formless\r\n3  and-said God\r\n*2\r\n1  finished\r\n");
   AddCite({1, 1, 1, 1}, 7225, 1);
   AddCite({1, 1, 1, 2}, 1254);
   AddCite({1, 1, 1, 3}, 430);
@@ -115,10 +115,10 @@ TEST_F(PageFillTest, MergesTheLinesWordByWord) {
   EXPECT_EQ(r.last, 8);
   EXPECT_EQ(reload_, 0);
   EXPECT_TRUE(page_.buffer.endOfChapter);
-  EXPECT_EQ(Column(0), (std::vector<std::string>{"brawix", "bra", "aleim", "vearc", "eixe",
-                                                 "xev", "viamr", "aleim"}));
-  EXPECT_EQ(Column(1), (std::vector<std::string>{"in-beginning", "created", "", "and-the-earth",
-                                                 "", "formless", "and-said", "God"}));
+  EXPECT_EQ(Column(0), (std::vector<std::string>{"brawix", "bra", "aleim", "vearc", "eixe", "xev",
+                                                 "viamr", "aleim"}));
+  EXPECT_EQ(Column(1), (std::vector<std::string>{"in-beginning", "created", "", "and-the-earth", "",
+                                                 "formless", "and-said", "God"}));
   EXPECT_EQ(Column(2), std::vector<std::string>(8));
   EXPECT_EQ(Column(3), (std::vector<std::string>{"the-start", "create", "", "", "", "", "", ""}));
   EXPECT_EQ(Entry(1).strongs, 7225);
@@ -221,8 +221,9 @@ TEST_F(PageFillTest, MissingSourcesLeaveTheirLinesEmpty) {
 }
 
 TEST_F(PageFillTest, WritesEditedGlossesBackAndReadsThemAgain) {
-  WriteFile(Ilt(), "*BOOK Genesis\r\n*L-R\r\n*1\r\n1  in-beginning created God\r\n"
-                   "2  and-the-earth was formless\r\n3  and-said God\r\n");
+  WriteFile(Ilt(),
+            "*BOOK Genesis\r\n*L-R\r\n*1\r\n1  in-beginning created God\r\n"
+            "2  and-the-earth was formless\r\n3  and-said God\r\n");
   // A second ILT text on line 2: shown, but never written.
   std::filesystem::create_directories(dir_.File("ILT2"));
   WriteFile(dir_.File("ILT2/GEN.ILT"), "*1\n1 a b c\n");
@@ -244,8 +245,8 @@ TEST_F(PageFillTest, WritesEditedGlossesBackAndReadsThemAgain) {
   EXPECT_EQ(ReadText(Ilt()),
             "*BOOK Genesis\r\n*L-R\r\n*1\r\n1  in-beginning made ...\r\n"
             "2  and-the-earth was formless\r\n3  and-said God\r\n");
-  EXPECT_EQ(Column(1), (std::vector<std::string>{"in-beginning", "made", "", "and-the-earth",
-                                                 "was", "formless", "and-said", "God"}));
+  EXPECT_EQ(Column(1), (std::vector<std::string>{"in-beginning", "made", "", "and-the-earth", "was",
+                                                 "formless", "and-said", "God"}));
   EXPECT_EQ(ReadText(dir_.File("ILT2/GEN.ILT")), "*1\n1 a b c\n");
   EXPECT_TRUE(ui_.messages.empty());
 }

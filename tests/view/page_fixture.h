@@ -39,8 +39,7 @@ inline constexpr const char kGenesis[] =
 
 class PageFixture : public ::testing::Test {
  protected:
-  PageFixture()
-      : set_(dir_.path() + "/heb/", dir_.path() + "/xlat/"), env_{settings_, set_, ui_} {
+  PageFixture() : set_(dir_.path() + "/heb/", dir_.path() + "/xlat/"), env_{settings_, set_, ui_} {
     std::filesystem::create_directories(dir_.File("Source"));
     std::filesystem::create_directories(dir_.File("heb"));
     std::filesystem::create_directories(dir_.File("xlat"));

@@ -13,7 +13,6 @@
 #include "config/settings.h"
 #include "model/datastore_set.h"
 #include "model/records.h"
-#include "view/page_fixture.h"
 #include "support/golden.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
@@ -23,6 +22,7 @@
 #include "view/kjv_test_util.h"
 #include "view/kjv_text.h"
 #include "view/line_assign.h"
+#include "view/page_fixture.h"
 #include "view/page_layout.h"
 #include "view/page_rows.h"
 #include "view/page_stores.h"
@@ -70,8 +70,8 @@ TEST_F(PagePaintTest, LeftToRightPageWithTheBookTitle) {
 TEST_F(PagePaintTest, HeaderModesAndTheKingJamesColumn) {
   test::KjvFolder kjvFolder;
   kjvFolder.Write(1, test::CrLf({"1:1 In the beginning 7225 God 430 created 1254",
-                                  "1:2 And the earth 776 was 1961 without form, and void;",
-                                  "1:3 And God said, Let there be light: and there was light."}));
+                                 "1:2 And the earth 776 was 1961 without form, and void;",
+                                 "1:3 And God said, Let there be light: and there was light."}));
   KjvIndex index(kjvFolder.ProgramDir(), kjvFolder.IndexFile());
   TKJV kjv(index);
   settings_.showKJV = true;
@@ -159,7 +159,8 @@ TEST_F(PagePaintTest, UnderlinesFirstOccurrences) {
                       std::to_string(x0 + b.hebrew.width) + "," + std::to_string(yb)),
             std::string::npos);
   size_t lines = 0;
-  for (size_t at = dump.find("\nline "); at != std::string::npos; at = dump.find("\nline ", at + 1)) {
+  for (size_t at = dump.find("\nline "); at != std::string::npos;
+       at = dump.find("\nline ", at + 1)) {
     ++lines;
   }
   EXPECT_EQ(lines, 2u);  // words 1 and 3 only
@@ -230,7 +231,7 @@ TEST_F(PagePaintTest, HitTestsFindWordsLinesAndNumbers) {
   h = HitWord(layout_, page_, settings_, mid - 2, b.y + 1);  // the value's half
   EXPECT_EQ(h.line, kHitNothing);
   EXPECT_FALSE(HitWord(layout_, page_, settings_, b.x - 3, b.y + 20).found);  // the gap
-  EXPECT_FALSE(HitWord(layout_, page_, settings_, mid, 2).found);            // the header
+  EXPECT_FALSE(HitWord(layout_, page_, settings_, mid, 2).found);             // the header
   // Every placed word is found at its box's middle, on every line.
   for (int k = layout_.firstPlaced; k <= layout_.lastPlaced; ++k) {
     const WordBox& w = layout_.box[static_cast<size_t>(k)];

@@ -54,7 +54,8 @@ int CmdWords(const Args& args, std::ostream& out, std::ostream& err) {
     wanted = std::stoi(args.back());
     parsed = true;
   }
-  if (!parsed && (args.empty() || ParseCitation(Join(args, args.size()), cite, counts) != kCiteOk)) {
+  if (!parsed &&
+      (args.empty() || ParseCitation(Join(args, args.size()), cite, counts) != kCiteOk)) {
     err << "orv words: " << kInvalidCiteMessage << " (usage: orv words CITE [COUNT])\n";
     return 2;
   }

@@ -38,16 +38,11 @@ int main(int argc, char** argv) {
   using orv::cli::Args;
   using Command = int (*)(const Args&, std::ostream&, std::ostream&);
   const std::map<std::string, Command> commands = {
-      {"build", orv::cli::CmdBuild},
-      {"verify", orv::cli::CmdVerify},
-      {"archive", orv::cli::CmdArchive},
-      {"import", orv::cli::CmdImport},
-      {"value", orv::cli::CmdValue},
-      {"cite", orv::cli::CmdCite},
-      {"kjv", orv::cli::CmdKjv},
-      {"strongs", orv::cli::CmdStrongs},
-      {"words", orv::cli::CmdWords},
-      {"page", orv::cli::CmdPage},
+      {"build", orv::cli::CmdBuild},     {"verify", orv::cli::CmdVerify},
+      {"archive", orv::cli::CmdArchive}, {"import", orv::cli::CmdImport},
+      {"value", orv::cli::CmdValue},     {"cite", orv::cli::CmdCite},
+      {"kjv", orv::cli::CmdKjv},         {"strongs", orv::cli::CmdStrongs},
+      {"words", orv::cli::CmdWords},     {"page", orv::cli::CmdPage},
   };
   if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
     std::cout << kUsage;

@@ -60,15 +60,24 @@ class PageView : public QWidget {
 
 NavKey KeyOf(int key) {
   switch (key) {
-    case Qt::Key_PageUp: return NavKey::kPageUp;
-    case Qt::Key_PageDown: return NavKey::kPageDown;
-    case Qt::Key_Home: return NavKey::kHome;
-    case Qt::Key_Up: return NavKey::kUp;
-    case Qt::Key_Down: return NavKey::kDown;
-    case Qt::Key_Left: return NavKey::kLeft;
-    case Qt::Key_Right: return NavKey::kRight;
-    case Qt::Key_F12: return NavKey::kF12;
-    default: return NavKey::kOther;
+    case Qt::Key_PageUp:
+      return NavKey::kPageUp;
+    case Qt::Key_PageDown:
+      return NavKey::kPageDown;
+    case Qt::Key_Home:
+      return NavKey::kHome;
+    case Qt::Key_Up:
+      return NavKey::kUp;
+    case Qt::Key_Down:
+      return NavKey::kDown;
+    case Qt::Key_Left:
+      return NavKey::kLeft;
+    case Qt::Key_Right:
+      return NavKey::kRight;
+    case Qt::Key_F12:
+      return NavKey::kF12;
+    default:
+      return NavKey::kOther;
   }
 }
 
@@ -94,8 +103,8 @@ TForm1::TForm1(UserInterface& ui, const std::string& programDir, const std::stri
   page->setObjectName("Page");
   setCentralWidget(page);
   setFocusPolicy(Qt::StrongFocus);
-  makeDb_ = new TMakeDB(*session_.stores, SourceFolder(programDir, session_.settings.DataDir()), ui_,
-                        this);
+  makeDb_ = new TMakeDB(*session_.stores, SourceFolder(programDir, session_.settings.DataDir()),
+                        ui_, this);
   makeDb_->loadDefaultStrongs = [this] {
     ui_.Message(ArchiveReadMessage(SetStrDef(*session_.stores, session_.programDir), true));
   };
@@ -157,14 +166,11 @@ void TForm1::BuildMenus() {
     const char* caption;
     bool (*step)(Session&);
   };
-  const Step steps[] = {{"Backward1", "Backward", StepBackward},
-                        {"Foreward1", "Foreward", StepForward},
-                        {"NextPage1", "Next Page", StepNextPage},
-                        {"PrevPage1", "Prev Page", nullptr},
-                        {"NextVerse1", "Next Verse", StepNextVerse},
-                        {"PrevVerse1", "Prev Verse", StepPrevVerse},
-                        {"NextChap1", "Next Chap", StepNextChapter},
-                        {"PrevChap1", "Prev Chap", StepPrevChapter}};
+  const Step steps[] = {
+      {"Backward1", "Backward", StepBackward},     {"Foreward1", "Foreward", StepForward},
+      {"NextPage1", "Next Page", StepNextPage},    {"PrevPage1", "Prev Page", nullptr},
+      {"NextVerse1", "Next Verse", StepNextVerse}, {"PrevVerse1", "Prev Verse", StepPrevVerse},
+      {"NextChap1", "Next Chap", StepNextChapter}, {"PrevChap1", "Prev Chap", StepPrevChapter}};
   for (const Step& s : steps) {
     QAction* a = view->addAction(s.caption);
     a->setObjectName(s.name);
@@ -221,8 +227,7 @@ Citation TForm1::Backward(Citation end) {
   QPainter painter(&image);
   const QRect r = centralWidget()->rect();
   QtSurface surface(painter, Rect{0, 0, r.width(), r.height()});
-  return BackwardLayout(surface, session_.layout, session_.page, *session_.env, session_.view,
-                        end);
+  return BackwardLayout(surface, session_.layout, session_.page, *session_.env, session_.view, end);
 }
 
 void TForm1::FormPaint(QPainter& painter, const QRect& area) {
