@@ -2,6 +2,7 @@
 // ORV.INI in the data root ($ORV_ROOT), the supplied data from the program
 // folder ($ORV_PROGRAM_DIR).
 #include <QApplication>
+#include <QScreen>
 
 #include "config/settings.h"
 #include "platform/program_dir.h"
@@ -18,6 +19,11 @@ int main(int argc, char** argv) {
   orv::ui::QtUserInterface ui;
   orv::ui::TForm1 form(ui, orv::ProgramDir(), orv::SettingsPath());
   ui.SetParent(&form);
+  // Without a window manager a maximize request is not carried out; the
+  // window then still opens at the screen's size.
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    form.resize(screen->availableGeometry().size());
+  }
   form.showMaximized();
   return app.exec();
 }
