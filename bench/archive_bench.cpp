@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "../tests/support/store_records.h"
 #include "archive/archive_reader.h"
 #include "archive/archive_writer.h"
 #include "datastore/ds_object.h"
@@ -24,6 +25,8 @@
 namespace {
 
 using namespace orv;
+using orv::test::All;
+using orv::test::Fill;
 
 constexpr int kWords = 39600;
 constexpr int kOccurrences = 305500;
@@ -80,24 +83,6 @@ std::vector<CiteRec> Occurrences() {
       }
     }
   }
-  return out;
-}
-
-template <typename Rec>
-void Fill(TXRDataStore& store, const std::vector<Rec>& recs) {
-  TDSControl* h = store.Open(true);
-  for (const Rec& r : recs) DSInsert(h, &r);
-  store.Close();
-}
-
-template <typename Rec>
-std::vector<Rec> All(TXRDataStore& store) {
-  std::vector<Rec> out;
-  TDSControl* h = store.Open(true);
-  DSSetPos(h, 0);
-  Rec r;
-  while (DSNext(h, &r) == kDSOk) out.push_back(r);
-  store.Close();
   return out;
 }
 

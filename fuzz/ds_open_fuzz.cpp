@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "datastore/ds_object.h"
+#include "fuzz_temp.h"
 
 namespace {
 
@@ -20,19 +21,7 @@ using orv::DSHandle;
 
 constexpr int kMaxSteps = 20000;  // bound on every walk
 
-// One file per process, reused for every input and removed at exit.
-const char* TempPath() {
-  static char name[] = "/tmp/ds_open_fuzz_XXXXXX";
-  static const bool made = [] {
-    int fd = ::mkstemp(name);
-    if (fd < 0) std::abort();
-    ::close(fd);
-    std::atexit([] { std::remove(name); });
-    return true;
-  }();
-  (void)made;
-  return name;
-}
+const char* TempPath() { return orv::fuzz::TempPath("ds_open_fuzz"); }
 
 void WriteFile(const std::string& path, const uint8_t* data, size_t size) {
   FILE* f = std::fopen(path.c_str(), "wb");

@@ -12,24 +12,14 @@
 #include <string>
 
 #include "build/source_reader.h"
+#include "fuzz_temp.h"
 #include "model/text_reader.h"
 
 namespace {
 
 constexpr int kBook = 23;
 
-const char* TempPath() {
-  static char name[] = "/tmp/source_fuzz_XXXXXX";
-  static const bool made = [] {
-    int fd = ::mkstemp(name);
-    if (fd < 0) std::abort();
-    ::close(fd);
-    std::atexit([] { std::remove(name); });
-    return true;
-  }();
-  (void)made;
-  return name;
-}
+const char* TempPath() { return orv::fuzz::TempPath("source_fuzz"); }
 
 void Check(bool ok) {
   if (!ok) std::abort();

@@ -15,6 +15,7 @@
 #include "datastore/ds_object.h"
 #include "model/datastore_set.h"
 #include "model/records.h"
+#include "support/store_records.h"
 #include "support/temp_dir.h"
 
 namespace orv::test {
@@ -41,24 +42,6 @@ inline CiteRec MakeCite(int book, int chapter, int verse, int word, int use = 0,
   r.flags = static_cast<uint8_t>(flags);
   r.strongs = static_cast<uint16_t>(strongs);
   return r;
-}
-
-template <typename Rec>
-void Fill(TXRDataStore& store, const std::vector<Rec>& recs) {
-  TDSControl* h = store.Open(true);
-  for (const Rec& r : recs) DSInsert(h, &r);
-  store.Close();
-}
-
-template <typename Rec>
-std::vector<Rec> All(TXRDataStore& store) {
-  std::vector<Rec> out;
-  TDSControl* h = store.Open(true);
-  DSSetPos(h, 0);
-  Rec r;
-  while (DSNext(h, &r) == kDSOk) out.push_back(r);
-  store.Close();
-  return out;
 }
 
 inline bool SameBytes(const void* a, const void* b, size_t n) {

@@ -1,6 +1,7 @@
-// Records put straight into a datastore set by the tests: CITE occurrences
-// and XLAT translations. Each call opens and closes the store (a store the
-// test already holds open stays open).
+// Records put straight into datastores by the tests and benches: CITE
+// occurrences, XLAT translations, any records, and all of a store read
+// back. Each call opens and closes the store (a store the caller already
+// holds open stays open).
 #pragma once
 
 #include <string>
@@ -32,6 +33,26 @@ inline void AddXlat(DatastoreSet& set, const std::string& word,
   int32_t recNo = 0;
   if (DSFind(h, &probe, recNo) != kDSFound) DSInsert(h, &r);
   set.XlatDS.Close();
+}
+
+// Inserts `recs` into `store`.
+template <typename Rec>
+void Fill(TXRDataStore& store, const std::vector<Rec>& recs) {
+  TDSControl* h = store.Open(true);
+  for (const Rec& r : recs) DSInsert(h, &r);
+  store.Close();
+}
+
+// Every record of `store` in record order.
+template <typename Rec>
+std::vector<Rec> All(TXRDataStore& store) {
+  std::vector<Rec> out;
+  TDSControl* h = store.Open(true);
+  DSSetPos(h, 0);
+  Rec r;
+  while (DSNext(h, &r) == kDSOk) out.push_back(r);
+  store.Close();
+  return out;
 }
 
 }  // namespace orv::test

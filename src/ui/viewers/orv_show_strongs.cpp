@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "platform/user_interface.h"
+#include "ui/viewers/escape_key.h"
 #include "viewers/strongs_lookup.h"
 
 namespace orv::ui {
@@ -44,8 +45,7 @@ bool TShowStrongs::ShowDefinition(const std::string& text) {
 }
 
 bool TShowStrongs::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Memo1 && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+  if (IsEscapeIn(watched, Memo1, event)) {
     reject();
     return true;
   }

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "platform/user_interface.h"
+#include "ui/viewers/escape_key.h"
 #include "viewers/rtf_text.h"
 
 namespace orv::ui {
@@ -40,8 +41,7 @@ void TFScrollRich::FormShow() {
 }
 
 bool TFScrollRich::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Memo1 && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+  if (IsEscapeIn(watched, Memo1, event)) {
     reject();
     return true;
   }
