@@ -121,8 +121,8 @@ bool RewindToHint(LineSource& s, uint32_t hint, uint8_t chapter) {
 }
 
 // Reads forward until the position reaches `target`; 0, or 1 at the end of
-// the file. Continuation lines inside the wanted verse count their words,
-// as the next-word reader and the build count them.
+// the file. Continuation lines (and ";" lines) inside the wanted verse count
+// their words, as the next-word reader and the build count them.
 int ScanTo(LineSource& s, Citation target) {
   while (s.position < target) {
     if (!s.haveLine || s.column >= s.line.size()) {
@@ -137,7 +137,10 @@ int ScanTo(LineSource& s, Citation target) {
         ApplyHeader(s);
         continue;
       }
-      if (c == ';' || !inChapter) {
+      // A ";" line is a comment outside the verse sought; inside it the
+      // next-word reader and the build take its tokens as words, and so
+      // must the count here.
+      if ((c == ';' && !inVerse) || !inChapter) {
         SkipLine(s);
         continue;
       }
