@@ -12,9 +12,9 @@
 #include "config/settings.h"
 #include "model/books.h"
 #include "model/datastore_set.h"
+#include "model/letter_values.h"
 #include "model/records.h"
 #include "platform/user_interface.h"
-#include "search/letter_values.h"
 
 namespace orv::bench {
 

@@ -11,12 +11,12 @@
 #include <filesystem>
 #include <string>
 
+#include "cite/citation_text.h"
+#include "cite/cite_counts.h"
+#include "cite/cite_parse.h"
 #include "datastore/ds_object.h"
 #include "model/datastore_set.h"
 #include "model/records.h"
-#include "view/citation_text.h"
-#include "view/cite_counts.h"
-#include "view/cite_parse.h"
 
 namespace {
 

@@ -18,10 +18,10 @@
 #include <string>
 #include <vector>
 
+#include "kjv/kjv_line.h"
+#include "kjv/kjv_text.h"
 #include "model/books.h"
 #include "platform/program_dir.h"
-#include "view/kjv_line.h"
-#include "view/kjv_text.h"
 
 namespace {
 

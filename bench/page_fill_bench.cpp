@@ -20,13 +20,13 @@
 #include "config/settings.h"
 #include "model/books.h"
 #include "model/datastore_set.h"
+#include "model/letter_values.h"
 #include "model/records.h"
+#include "page/line_assign.h"
+#include "page/page_fill.h"
+#include "page/page_stores.h"
+#include "page/page_words.h"
 #include "platform/user_interface.h"
-#include "search/letter_values.h"
-#include "view/line_assign.h"
-#include "view/page_fill.h"
-#include "view/page_stores.h"
-#include "view/page_words.h"
 
 namespace {
 

@@ -26,15 +26,15 @@
 
 #include "bench_data.h"
 #include "bench_page_data.h"
+#include "cite/cite_counts.h"
+#include "page/line_assign.h"
+#include "page/page_layout.h"
+#include "page/page_paint.h"
+#include "page/page_stores.h"
+#include "page/page_words.h"
+#include "page/view_state.h"
+#include "session/navigation.h"
 #include "ui/platform/qt_surface.h"
-#include "view/cite_counts.h"
-#include "view/line_assign.h"
-#include "view/navigation.h"
-#include "view/page_layout.h"
-#include "view/page_paint.h"
-#include "view/page_stores.h"
-#include "view/page_words.h"
-#include "view/view_state.h"
 
 namespace {
 

@@ -21,8 +21,8 @@
 #include "bench_data.h"
 #include "bench_page_data.h"
 #include "config/settings.h"
+#include "session/session.h"
 #include "ui/platform/qt_surface.h"
-#include "view/session.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "platform/program_dir.h"
-#include "viewers/strongs_lookup.h"
-#include "viewers/supplement_list.h"
+#include "reference/strongs_lookup.h"
+#include "reference/supplement_list.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "model/letter_values.h"
 #include "model/letters.h"
-#include "search/letter_values.h"
 
 namespace {
 

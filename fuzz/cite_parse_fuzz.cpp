@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "view/book_match.h"
-#include "view/citation_text.h"
-#include "view/cite_parse.h"
+#include "cite/book_match.h"
+#include "cite/citation_text.h"
+#include "cite/cite_parse.h"
 
 namespace {
 

@@ -19,9 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "build/source_reader.h"
-#include "view/ilt_file.h"
-#include "view/line_source.h"
+#include "interlinear/ilt_file.h"
+#include "interlinear/line_source.h"
+#include "model/source_reader.h"
 
 namespace {
 

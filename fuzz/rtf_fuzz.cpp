@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "viewers/rtf_text.h"
+#include "reference/rtf_text.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "build/source_reader.h"
 #include "fuzz_temp.h"
+#include "model/source_reader.h"
 #include "model/text_reader.h"
 
 namespace {

@@ -5,11 +5,11 @@
 #include <QScreen>
 
 #include "config/settings.h"
+#include "model/letter_values.h"
 #include "platform/program_dir.h"
-#include "search/letter_values.h"
+#include "session/session.h"
+#include "ui/main/orv_main.h"
 #include "ui/platform/qt_user_interface.h"
-#include "ui/view/orv_main.h"
-#include "view/session.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -6,10 +6,10 @@
 
 #include "build/focc_build.h"
 #include "build/pointer_pass.h"
-#include "build/source_reader.h"
 #include "datastore/ds_object.h"
 #include "model/books.h"
 #include "model/datastore_set.h"
+#include "model/source_reader.h"
 #include "model/text_reader.h"
 #include "platform/path_map.h"
 #include "platform/user_interface.h"

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "build/source_reader.h"
 #include "model/books.h"
 #include "model/datastore_set.h"
 #include "model/key_orders.h"
 #include "model/records.h"
+#include "model/source_reader.h"
 #include "model/text_reader.h"
 #include "platform/path_map.h"
 #include "platform/user_interface.h"

@@ -1,10 +1,10 @@
 #include "build/pointer_pass.h"
 
-#include "build/source_reader.h"
 #include "datastore/ds_object.h"
 #include "model/books.h"
 #include "model/datastore_set.h"
 #include "model/records.h"
+#include "model/source_reader.h"
 #include "model/text_reader.h"
 #include "platform/user_interface.h"
 

@@ -9,8 +9,8 @@
 
 #include "config/settings_reader.h"
 #include "config/settings_writer.h"
-#include "datastore/ds_file.h"
 #include "model/temp_file.h"
+#include "platform/file_system.h"
 #include "platform/path_map.h"
 #include "platform/user_interface.h"
 
@@ -126,9 +126,9 @@ bool ReadSettings(Settings& s, const std::string& nativePath, UserInterface* ui)
   return in.is_open();
 }
 
-bool WriteSettings(const Settings& s, const std::string& nativePath, int* error, DSFileSystem* fs) {
+bool WriteSettings(const Settings& s, const std::string& nativePath, int* error, FileSystem* fs) {
   namespace stdfs = std::filesystem;
-  if (!fs) fs = &DSDefaultFileSystem();
+  if (!fs) fs = &DefaultFileSystem();
   auto fail = [&](int code) {
     if (error) *error = code ? code : EIO;
     return false;
@@ -144,7 +144,7 @@ bool WriteSettings(const Settings& s, const std::string& nativePath, int* error,
   if (MakeTempName(temp, dir) != 0) return fail(errno);
   const std::string text = FormatSettings(s);
   bool written = false;
-  if (std::unique_ptr<DSFile> f = fs->Open(temp, true)) {
+  if (std::unique_ptr<RandomAccessFile> f = fs->Open(temp, true)) {
     written = f->WriteAt(0, text.data(), text.size()) == text.size();
   }
   if (!written) {

@@ -15,12 +15,12 @@
 #include <string>
 #include <string_view>
 
+#include "config/il_sources.h"
 #include "model/citation.h"
-#include "view/il_sources.h"
 
 namespace orv {
 
-class DSFileSystem;
+class FileSystem;
 class UserInterface;
 
 // The version this program writes and compares files against.
@@ -118,6 +118,6 @@ void ReadSettingsText(Settings& s, std::string_view bytes, UserInterface* ui = n
 // false on failure, with the system's error code in *error when given.
 // `fs` (default: the real file system) writes the temporary file.
 bool WriteSettings(const Settings& s, const std::string& nativePath, int* error = nullptr,
-                   DSFileSystem* fs = nullptr);
+                   FileSystem* fs = nullptr);
 
 }  // namespace orv

@@ -1,6 +1,5 @@
 #include "datastore/data_store.h"
 
-#include "model/books.h"
 #include "platform/path_map.h"
 
 namespace orv {
@@ -100,24 +99,26 @@ int32_t TXRDataStore::RecordCount() {
   return n;
 }
 
-TXRDS2::TXRDS2(std::string directory, bool duplicates, int recordSize, std::string tag,
+TXRDS2::TXRDS2(TBookFileName bookFile, bool duplicates, int recordSize, std::string tag,
                uint32_t kind)
     : TXRDataStore("", duplicates, recordSize, std::move(tag), kind),
-      directory_(std::move(directory)) {}
+      bookFile_(std::move(bookFile)) {}
 
 TDSControl* TXRDS2::OpenBook(int book) {
   if (!handle_) currentBook_ = 0;
   if (book == currentBook_) return handle_.get();
-  if (book < 1 || book > kBookCount) return nullptr;
+  std::string path = book > 0 && bookFile_ ? bookFile_(book) : std::string();
+  if (path.empty()) return nullptr;
   if (currentBook_ > 0) {
     ForceClose();
     // A book file that could not be written stays open rather than lose data.
     if (handle_) return nullptr;
     currentBook_ = 0;
   } else {
-    MakeDirectory(NativePath(directory_ + "FOCC\\"));
+    size_t slash = path.find_last_of("\\/");
+    if (slash != std::string::npos) MakeDirectory(NativePath(path.substr(0, slash + 1)));
   }
-  path_ = directory_ + "FOCC\\" + BookCode(book) + ".XRD";
+  path_ = std::move(path);
   currentBook_ = book;
   ready_ = false;
   int32_t code = DSOpen(NativeFile(), handle_, 'w', Params());

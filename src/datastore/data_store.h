@@ -16,8 +16,7 @@ class TXRDataStore {
  public:
   // Stores the values (the tag cut to 4 characters); opens nothing.
   // `path` is a stored path (see platform/path_map.h).
-  TXRDataStore(std::string path, bool duplicates, int recordSize, std::string tag,
-               uint32_t kind);
+  TXRDataStore(std::string path, bool duplicates, int recordSize, std::string tag, uint32_t kind);
   virtual ~TXRDataStore();
   TXRDataStore(const TXRDataStore&) = delete;
   TXRDataStore& operator=(const TXRDataStore&) = delete;
@@ -45,7 +44,7 @@ class TXRDataStore {
   int32_t OpenCount() const { return openCount_; }
   bool Ready() const { return ready_; }
   // Test seam: the file system the engine uses for this store.
-  void SetFileSystem(DSFileSystem* fs) { fs_ = fs; }
+  void SetFileSystem(FileSystem* fs) { fs_ = fs; }
 
  protected:
   DSParams Params() const;
@@ -64,20 +63,23 @@ class TXRDataStore {
   DSPrefix prefix_;
   DSHandle handle_;
   std::string path_;
-  DSFileSystem* fs_ = nullptr;
+  FileSystem* fs_ = nullptr;
 };
 
 // Fills an empty per-book first-occurrence store for `book` (1..39). The
 // database build supplies it; returns an engine code.
 using TBookFiller = std::function<int32_t(TDSControl* handle, int book)>;
 
-// One of a family of per-book files of the same shape: "FOCC\" + the book's
-// code + ".XRD" inside a directory, switched when the book changes.
+// The stored path of the file of `book`, or "" when there is no such book.
+// The engine knows nothing of books; the datastore set names the files.
+using TBookFileName = std::function<std::string(int book)>;
+
+// TXRDS2: one of a family of per-book files of the same shape (the per-book
+// first-occurrence stores), switched when the book changes.
 class TXRDS2 : public TXRDataStore {
  public:
-  // `directory` is the stored path of the Hebrew datastore directory, ending
-  // in a separator.
-  TXRDS2(std::string directory, bool duplicates, int recordSize, std::string tag, uint32_t kind);
+  // `bookFile` names each book's file; its folder is made on first use.
+  TXRDS2(TBookFileName bookFile, bool duplicates, int recordSize, std::string tag, uint32_t kind);
 
   void SetBookFiller(TBookFiller filler) { filler_ = std::move(filler); }
   // The handle of `book`'s file, opened in mode "w" and filled through the
@@ -87,7 +89,7 @@ class TXRDS2 : public TXRDataStore {
   int CurrentBook() const { return currentBook_; }
 
  private:
-  std::string directory_;
+  TBookFileName bookFile_;
   int currentBook_ = 0;
   TBookFiller filler_;
 };

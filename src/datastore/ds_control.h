@@ -24,10 +24,10 @@ struct DSCacheEntry {
 
 struct TDSControl {
   TDSHeader hdr;
-  DSFileSystem* fs = nullptr;
-  std::unique_ptr<DSFile> file;  // named file, or the spill file once made
+  FileSystem* fs = nullptr;
+  std::unique_ptr<RandomAccessFile> file;  // named file, or the spill file once made
   bool named = false;
-  std::string path;      // named file's path, or the spill file's once made
+  std::string path;  // named file's path, or the spill file's once made
   std::string spillDir;
   char mode = 'r';
   bool headerChanged = false;
@@ -39,9 +39,9 @@ struct TDSControl {
   // Block cache: entries sorted by block number.
   std::vector<DSCacheEntry> dir;
   std::vector<std::unique_ptr<uint8_t[]>> spare;  // buffers of dropped entries
-  int64_t limit = kDSDefaultBudget;  // the buffer budget
-  int64_t allocated = 0;             // buffers held, spare ones included
-  bool reuse = false;                // no further buffer may be allocated
+  int64_t limit = kDSDefaultBudget;               // the buffer budget
+  int64_t allocated = 0;                          // buffers held, spare ones included
+  bool reuse = false;                             // no further buffer may be allocated
   size_t roundRobin = 0;
   int64_t reuseHint = -1;  // directory index to take as the next victim
   size_t lookupHint = 0;

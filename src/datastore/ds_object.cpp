@@ -128,7 +128,7 @@ DSParams DSSetParams(int recordSize, int blockSize, int32_t recordLimit, bool du
 int32_t DSOpen(const std::string& path, DSHandle& handle, char mode, const DSParams& params) {
   handle.reset();
   DSHandle c(new TDSControl);
-  c->fs = params.fs ? params.fs : &DSDefaultFileSystem();
+  c->fs = params.fs ? params.fs : &DefaultFileSystem();
   c->mode = NormalMode(mode);
   c->spillDir = params.spillDir;
   c->named = HasFileName(path);
@@ -168,10 +168,10 @@ int32_t DSOpen(const std::string& path, DSHandle& handle, char mode, const DSPar
   return result;
 }
 
-int32_t DSProbe(const std::string& path, DSFileSystem* fs) {
+int32_t DSProbe(const std::string& path, FileSystem* fs) {
   if (!HasFileName(path)) return kDSEnd;
-  DSFileSystem& files = fs ? *fs : DSDefaultFileSystem();
-  std::unique_ptr<DSFile> f = files.Open(path, false);
+  FileSystem& files = fs ? *fs : DefaultFileSystem();
+  std::unique_ptr<RandomAccessFile> f = files.Open(path, false);
   if (!f) return kDSEnd;
   uint8_t raw[kDSHeaderBytes];
   return f->ReadAt(0, raw, sizeof raw) == sizeof raw ? kDSOk : kDSEnd;

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "datastore/ds_codes.h"
-#include "datastore/ds_file.h"
 #include "datastore/ds_header.h"
+#include "platform/file_system.h"
 
 namespace orv {
 
@@ -37,10 +37,10 @@ using DSHandle = std::unique_ptr<TDSControl, TDSControlDeleter>;
 // Parameters for an open that creates or initialises a file.
 struct DSParams {
   int recordSize = 0;
-  int blockSize = 0;         // 0 = the block-size rule's default
-  int32_t recordLimit = 0;   // 0 or less = no limit
+  int blockSize = 0;        // 0 = the block-size rule's default
+  int32_t recordLimit = 0;  // 0 or less = no limit
   bool duplicates = false;
-  DSFileSystem* fs = nullptr;  // nullptr = the real file system
+  FileSystem* fs = nullptr;  // nullptr = the real file system
   // Most block buffers the store may hold; 0 = as many as memory allows
   // (32 in mode "a"). Values below 4 count as 4. A split, a block removal
   // or a pack reads every block it moves before changing any, and may hold
@@ -59,7 +59,7 @@ DSParams DSSetParams(int recordSize, int blockSize, int32_t recordLimit, bool du
 // 3, -1, 101 or 104.
 // Requires: `handle` is empty.
 int32_t DSOpen(const std::string& path, DSHandle& handle, char mode, const DSParams& params);
-int32_t DSProbe(const std::string& path, DSFileSystem* fs = nullptr);
+int32_t DSProbe(const std::string& path, FileSystem* fs = nullptr);
 // Writes back changed blocks and the header, closes and empties `handle`.
 // On a failed block or header write the store stays open and the code is
 // returned; 11 if `handle` is empty.

@@ -1,6 +1,7 @@
 #include "model/datastore_set.h"
 
 #include "datastore/ds_object.h"
+#include "model/books.h"
 #include "model/key_orders.h"
 
 namespace orv {
@@ -12,7 +13,12 @@ DatastoreSet::DatastoreSet(const std::string& hebrewDir, const std::string& xlat
       CiteDS(xlatDir + "CITE.XRD", false, 12, "CITE", 2),
       XlatDS(xlatDir + "XLAT.XRD", false, 256, "XLAT", 3),
       BookDS(hebrewDir + "BOOK.XRD", false, 8, "BOOK", 4),
-      BookFOccDS(hebrewDir, false, 16, "FOCC", 1) {
+      BookFOccDS(
+          [hebrewDir](int book) {
+            return book <= kBookCount ? hebrewDir + "FOCC\\" + BookCode(book) + ".XRD"
+                                      : std::string();
+          },
+          false, 16, "FOCC", 1) {
   // WORD keeps a word's occurrences in text order, which the word order alone
   // cannot see; the other stores' keys are unique, so their key comparison
   // is their order check.

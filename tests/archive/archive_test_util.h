@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "datastore/ds_file.h"
 #include "datastore/ds_object.h"
 #include "model/datastore_set.h"
 #include "model/records.h"
+#include "platform/file_system.h"
 #include "support/store_records.h"
 #include "support/temp_dir.h"
 
@@ -77,23 +77,23 @@ struct ArchiveStores {
 
 // Passes every call to the real file system until armed; then every read
 // (or write) of a store file transfers nothing.
-class BrokenFS final : public DSFileSystem {
+class BrokenFS final : public FileSystem {
  public:
   bool failReads = false;
   bool failWrites = false;
 
-  std::unique_ptr<DSFile> Open(const std::string& path, bool writable) override {
-    return Wrap(DSDefaultFileSystem().Open(path, writable));
+  std::unique_ptr<RandomAccessFile> Open(const std::string& path, bool writable) override {
+    return Wrap(DefaultFileSystem().Open(path, writable));
   }
-  std::unique_ptr<DSFile> Create(const std::string& path) override {
-    return Wrap(DSDefaultFileSystem().Create(path));
+  std::unique_ptr<RandomAccessFile> Create(const std::string& path) override {
+    return Wrap(DefaultFileSystem().Create(path));
   }
-  bool Remove(const std::string& path) override { return DSDefaultFileSystem().Remove(path); }
+  bool Remove(const std::string& path) override { return DefaultFileSystem().Remove(path); }
 
  private:
-  class File final : public DSFile {
+  class File final : public RandomAccessFile {
    public:
-    File(BrokenFS& fs, std::unique_ptr<DSFile> f) : fs_(fs), f_(std::move(f)) {}
+    File(BrokenFS& fs, std::unique_ptr<RandomAccessFile> f) : fs_(fs), f_(std::move(f)) {}
     size_t ReadAt(uint64_t offset, void* buf, size_t n) override {
       return fs_.failReads ? 0 : f_->ReadAt(offset, buf, n);
     }
@@ -105,9 +105,9 @@ class BrokenFS final : public DSFileSystem {
 
    private:
     BrokenFS& fs_;
-    std::unique_ptr<DSFile> f_;
+    std::unique_ptr<RandomAccessFile> f_;
   };
-  std::unique_ptr<DSFile> Wrap(std::unique_ptr<DSFile> f) {
+  std::unique_ptr<RandomAccessFile> Wrap(std::unique_ptr<RandomAccessFile> f) {
     return f ? std::make_unique<File>(*this, std::move(f)) : nullptr;
   }
 };

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "datastore/ds_store_test_util.h"
+#include "model/books.h"
 #include "support/temp_dir.h"
 
 namespace orv {
@@ -121,7 +122,12 @@ TEST_F(DataStoreClass, OpenOfDamagedFileLeavesNoHandleAndFileIntact) {
 }
 
 TEST_F(DataStoreClass, OpenBookSwitchesFilesAndFillsEmptyOnes) {
-  TXRDS2 books(dir_.path() + "/", false, 16, "FOCC", 1);
+  const std::string folder = dir_.path() + "/";
+  TXRDS2 books(
+      [&folder](int book) {
+        return book <= kBookCount ? folder + "FOCC/" + BookCode(book) + ".XRD" : "";
+      },
+      false, 16, "FOCC", 1);
   books.SetCompare(test::KeyCompare, nullptr, test::KeyPrefix);
   TDSControl* h = books.OpenBook(1);
   ASSERT_TRUE(DSIsOpen(h));

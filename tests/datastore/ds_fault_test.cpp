@@ -66,7 +66,7 @@ class FaultScenario : public ::testing::Test {
     if (h_) DSClose(h_);
   }
 
-  DSParams Params(DSFileSystem* fileSystem) const {
+  DSParams Params(FileSystem* fileSystem) const {
     DSParams p = DSSetParams(kRecSize, kBlockSize, 0, false);
     p.fs = fileSystem;
     p.bufferBudget = kBudget;

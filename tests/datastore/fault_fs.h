@@ -8,13 +8,13 @@
 #include <memory>
 #include <string>
 
-#include "datastore/ds_file.h"
+#include "platform/file_system.h"
 
 namespace orv::test {
 
-class FaultFS final : public DSFileSystem {
+class FaultFS final : public FileSystem {
  public:
-  explicit FaultFS(DSFileSystem& base = DSDefaultFileSystem()) : base_(base) {}
+  explicit FaultFS(FileSystem& base = DefaultFileSystem()) : base_(base) {}
   FaultFS(const FaultFS&) = delete;
   FaultFS& operator=(const FaultFS&) = delete;
 
@@ -29,18 +29,18 @@ class FaultFS final : public DSFileSystem {
   bool fired() const { return fired_; }
   bool failedWrite() const { return failedWrite_; }
 
-  std::unique_ptr<DSFile> Open(const std::string& path, bool writable) override {
+  std::unique_ptr<RandomAccessFile> Open(const std::string& path, bool writable) override {
     return Wrap(base_.Open(path, writable));
   }
-  std::unique_ptr<DSFile> Create(const std::string& path) override {
+  std::unique_ptr<RandomAccessFile> Create(const std::string& path) override {
     return Wrap(base_.Create(path));
   }
   bool Remove(const std::string& path) override { return base_.Remove(path); }
 
  private:
-  class File final : public DSFile {
+  class File final : public RandomAccessFile {
    public:
-    File(FaultFS& fs, std::unique_ptr<DSFile> f) : fs_(fs), f_(std::move(f)) {}
+    File(FaultFS& fs, std::unique_ptr<RandomAccessFile> f) : fs_(fs), f_(std::move(f)) {}
     size_t ReadAt(uint64_t offset, void* buf, size_t n) override {
       if (!fs_.Tick(false)) return f_->ReadAt(offset, buf, n);
       return f_->ReadAt(offset, buf, n / 2);
@@ -54,10 +54,10 @@ class FaultFS final : public DSFileSystem {
 
    private:
     FaultFS& fs_;
-    std::unique_ptr<DSFile> f_;
+    std::unique_ptr<RandomAccessFile> f_;
   };
 
-  std::unique_ptr<DSFile> Wrap(std::unique_ptr<DSFile> f) {
+  std::unique_ptr<RandomAccessFile> Wrap(std::unique_ptr<RandomAccessFile> f) {
     if (!f) return nullptr;
     return std::make_unique<File>(*this, std::move(f));
   }
@@ -69,7 +69,7 @@ class FaultFS final : public DSFileSystem {
     return true;
   }
 
-  DSFileSystem& base_;
+  FileSystem& base_;
   int64_t ops_ = 0;
   int64_t failAt_ = 0;
   bool fired_ = false;

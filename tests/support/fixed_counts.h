@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "view/cite_counts.h"
+#include "cite/cite_counts.h"
 
 namespace orv::test {
 

@@ -1,4 +1,4 @@
-#include "ui/viewers/orv_about.h"
+#include "ui/reference/orv_about.h"
 
 #include <gtest/gtest.h>
 #include <sys/time.h>

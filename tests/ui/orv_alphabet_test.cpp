@@ -1,4 +1,4 @@
-#include "ui/viewers/orv_alphabet.h"
+#include "ui/reference/orv_alphabet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The main window offscreen over a small text: its menus, the first paint,
 // the keys, the mouse and the commands that need no later dialog.
-#include "ui/view/orv_main.h"
+#include "ui/main/orv_main.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +14,11 @@
 
 #include "build/source_text.h"
 #include "config/settings.h"
+#include "page/hit_test.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
 #include "ui/build/orv_make_db.h"
 #include "ui/qt_app.h"
-#include "view/hit_test.h"
 
 namespace orv::ui {
 namespace {

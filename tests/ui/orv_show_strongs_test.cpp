@@ -1,4 +1,4 @@
-#include "ui/viewers/orv_show_strongs.h"
+#include "ui/reference/orv_show_strongs.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,11 +7,11 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
+#include "reference/dictionary_files.h"
+#include "reference/strongs_lookup.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
 #include "ui/qt_app.h"
-#include "viewers/dictionary_files.h"
-#include "viewers/strongs_lookup.h"
 
 namespace orv::ui {
 namespace {

@@ -1,5 +1,5 @@
 // Print Page and Print Chapter into PDF files, counted with pdfinfo.
-#include "ui/view/print_job.h"
+#include "ui/main/print_job.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,9 @@
 #include <string>
 
 #include "build/source_text.h"
+#include "page/page_fixture.h"
+#include "page/page_print.h"
 #include "ui/qt_app.h"
-#include "view/page_fixture.h"
-#include "view/page_print.h"
 
 namespace orv::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/viewers/scroll_rich.h"
+#include "ui/reference/scroll_rich.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

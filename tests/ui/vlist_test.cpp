@@ -1,4 +1,4 @@
-#include "ui/viewers/vlist.h"
+#include "ui/reference/vlist.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

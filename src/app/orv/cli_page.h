@@ -3,11 +3,11 @@
 #pragma once
 
 #include "app/orv/cli_session.h"
-#include "search/letter_values.h"
-#include "view/line_assign.h"
-#include "view/page_stores.h"
-#include "view/page_words.h"
-#include "view/view_state.h"
+#include "model/letter_values.h"
+#include "page/line_assign.h"
+#include "page/page_stores.h"
+#include "page/page_words.h"
+#include "page/view_state.h"
 
 namespace orv::cli {
 

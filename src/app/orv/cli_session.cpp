@@ -1,7 +1,7 @@
 #include "app/orv/cli_session.h"
 
 #include "build/focc_build.h"
-#include "build/source_reader.h"
+#include "model/source_reader.h"
 #include "platform/path_map.h"
 #include "platform/program_dir.h"
 

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "app/orv/cli_session.h"
-#include "view/citation_text.h"
-#include "view/cite_counts.h"
-#include "view/cite_parse.h"
+#include "cite/citation_text.h"
+#include "cite/cite_counts.h"
+#include "cite/cite_parse.h"
 
 namespace orv::cli {
 

@@ -6,12 +6,12 @@
 #include <string_view>
 
 #include "app/orv/cli_session.h"
+#include "cite/cite_counts.h"
+#include "cite/cite_parse.h"
+#include "kjv/kjv_line.h"
+#include "kjv/kjv_text.h"
 #include "model/books.h"
 #include "platform/program_dir.h"
-#include "view/cite_counts.h"
-#include "view/cite_parse.h"
-#include "view/kjv_line.h"
-#include "view/kjv_text.h"
 
 namespace orv::cli {
 

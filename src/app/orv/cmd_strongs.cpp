@@ -7,8 +7,8 @@
 
 #include "platform/path_map.h"
 #include "platform/program_dir.h"
-#include "viewers/strongs_lookup.h"
-#include "viewers/supplement_list.h"
+#include "reference/strongs_lookup.h"
+#include "reference/supplement_list.h"
 
 namespace orv::cli {
 

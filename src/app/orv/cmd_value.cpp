@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "search/letter_values.h"
+#include "model/letter_values.h"
 
 namespace orv::cli {
 

@@ -6,14 +6,14 @@
 
 #include "app/orv/cli_page.h"
 #include "app/orv/cli_session.h"
-#include "search/letter_values.h"
-#include "view/citation_text.h"
-#include "view/cite_counts.h"
-#include "view/cite_parse.h"
-#include "view/line_assign.h"
-#include "view/page_fill.h"
-#include "view/page_stores.h"
-#include "view/page_words.h"
+#include "cite/citation_text.h"
+#include "cite/cite_counts.h"
+#include "cite/cite_parse.h"
+#include "model/letter_values.h"
+#include "page/line_assign.h"
+#include "page/page_fill.h"
+#include "page/page_stores.h"
+#include "page/page_words.h"
 
 namespace orv::cli {
 namespace {

@@ -1,0 +1,100 @@
+// The program's state for one run of the main window: the settings, the
+// datastore set, the view state, the page (line sources, word buffer and
+// layout) and the King James text, with the start-up, first paint and
+// close of the main window. The window reaches the dialogs it shows
+// through SessionHooks and the user through UserInterface.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "config/settings.h"
+#include "kjv/kjv_index.h"
+#include "kjv/kjv_text.h"
+#include "model/datastore_set.h"
+#include "page/page_layout.h"
+#include "page/page_words.h"
+#include "page/view_state.h"
+
+namespace orv {
+
+class Surface;
+class UserInterface;
+
+inline constexpr const char kMainCaption[] = "Hebrew Orvane, Version 1.9.1";
+inline constexpr const char kApplicationTitle[] = "Hebrew Orvane";
+
+// What the session asks of the window's dialogs. Each may be left empty.
+struct SessionHooks {
+  // The build dialog, modal: `buildSet` 0 lets it decide, 4 builds BOOK;
+  // `closeWhenDone` closes it once the build ends.
+  std::function<void(int buildSet, bool closeWhenDone)> showBuild;
+  // The document viewer, modal, with `file` relative to the program folder.
+  std::function<void(const std::string& caption, const std::string& file)> showDocument;
+};
+
+class Session {
+ public:
+  // The main window's creation: makes `programDir` (native) the current
+  // directory (the old one is restored by Close), reads the settings from
+  // `settingsPath` (reporting a newer file through `ui`), makes the page
+  // fonts, the datastore set and the first-occurrence view, assigns the line
+  // sources and, when the King James text is shown, creates it.
+  Session(UserInterface& ui, std::string programDir, std::string settingsPath, SessionHooks hooks);
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  // The paint handler: the page on the screen spacing and the King James
+  // column when shown.
+  void Paint(Surface& surface);
+
+  // What follows the very first paint (the window calls it once the paint
+  // has ended, since it may show dialogs): the BOOK check (the build dialog
+  // when BOOK is missing; BOOK then stays open for the run) and the release
+  // notes or getting-started document after a version change. Clears
+  // firstPaintPending; does nothing when it is clear.
+  void AfterFirstPaint();
+
+  // Shows or hides the King James column (creating or dropping the text),
+  // with a new geometry and layout.
+  void SetShowKJV(bool show);
+
+  // The settings, datastores and line sources after a change of the
+  // settings' sources: assigns the lines again and asks for a reload.
+  void ReassignSources();
+
+  // Asks for a new layout; `reload` also reads the words again.
+  void Relayout(bool reload = false);
+
+  // The main window's close: the position into the settings, the settings
+  // written, pending interlinear edits written, the first-occurrence view,
+  // datastores and line sources closed, the old current directory back.
+  // Returns false when the settings file could not be written (the rest is
+  // done anyway). Safe to call twice.
+  bool Close();
+
+  UserInterface& ui;
+  const std::string programDir;
+  Settings settings;
+  std::unique_ptr<DatastoreSet> stores;
+  std::unique_ptr<PageEnv> env;
+  ViewState view;
+  Page page;
+  PageLayout layout;
+  std::unique_ptr<KjvIndex> kjvIndex;
+  std::unique_ptr<TKJV> kjv;
+  SessionHooks hooks;
+  bool firstPaintPending = true;
+  bool windowAlive = true;
+  int printWholePage = 1;
+
+ private:
+  std::string settingsPath_;
+  std::string startDir_;
+  bool closed_ = false;
+  bool saveSettings_ = false;
+};
+
+}  // namespace orv
