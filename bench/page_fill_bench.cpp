@@ -65,7 +65,7 @@ int main() {
   orv::bench::SilentUI ui;
   orv::PageEnv env{settings, set, ui};
   orv::Page page;
-  int reload = 0;
+  orv::WordReload reload = orv::WordReload::kValid;
   orv::AssignSources(page, env, prog, reload);
 
   double total = 0;
@@ -75,7 +75,7 @@ int main() {
   const struct { int book, chapters; } books[] = {{1, 50}, {19, 150}, {11, 22}};
   for (const auto& b : books) {
     for (int c = 1; c <= b.chapters; ++c) {
-      reload = -1;
+      reload = orv::WordReload::kReadAgain;
       auto start = Clock::now();
       orv::Citation at{static_cast<uint8_t>(b.book), static_cast<uint8_t>(c), 1, 1};
       orv::FillResult r = orv::FillBuffer(page, env, at, orv::kPageWanted, reload);

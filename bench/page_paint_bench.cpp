@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
   orv::PageLayout layout;
   orv::ViewState view;
   layout.fonts = orv::MakePageFonts(settings);
-  set.SetFOccView(orv::kFOccNone, settings.markFOcc, 1);
+  set.SetFOccView(orv::FOccView::kNone, orv::FOccViewSetting(settings.markFOcc), 1);
   orv::AssignSources(page, env, prog, view.reloadWords);
   Painter painter(layout, page, env, view);
 

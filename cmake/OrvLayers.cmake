@@ -18,7 +18,7 @@ set(ORV_LAYERS
   "archive:     build model datastore platform"
   "cite:        model datastore platform"
   "kjv:         config cite model datastore platform"
-  "interlinear: model datastore platform"
+  "interlinear: config model datastore platform"
   "page:        interlinear kjv cite config build model datastore platform"
   "reference:   config model datastore platform"
   "search:      page interlinear kjv cite config build model datastore platform"

@@ -89,7 +89,7 @@ void CheckLineSource(const std::string& folder, uint8_t chapter, size_t pick, bo
   orv::LineSource source;
   source.directory = folder + "/";
   source.extension = ".ILT";
-  source.kind = orv::kSourceKindText;
+  source.kind = orv::SourceKind::kText;
   std::vector<Word> words;
   bool rising = true;
   if (orv::SourceSeek(source, {1, chapter, 1, 1}, 0) == 0) {

@@ -19,11 +19,6 @@ struct BuildFlags {
   bool cite = false;
   bool book = false;
 
-  // The build dialog's options: bit 0 WORD (with FOCC and FOC2), bit 1 CITE,
-  // bit 2 BOOK.
-  static BuildFlags FromOptions(int options) {
-    return {(options & 1) != 0, (options & 2) != 0, (options & 4) != 0};
-  }
   bool Any() const { return word || cite || book; }
 };
 

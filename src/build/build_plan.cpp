@@ -16,11 +16,11 @@ bool StoreNeedsBuild(TXRDataStore& store) {
   return count < kRebuildThreshold;
 }
 
-BuildPlan PlanBuild(DatastoreSet& set, int options, UserInterface& ui) {
+BuildPlan PlanBuild(DatastoreSet& set, BuildFlags asked, UserInterface& ui) {
   BuildPlan plan;
   plan.status = "Ready to build the datastores...";
-  if (options != 0) {
-    plan.flags = BuildFlags::FromOptions(options);
+  if (asked.Any()) {
+    plan.flags = asked;
   } else {
     plan.flags.word = StoreNeedsBuild(set.WordDS);
     plan.flags.cite = StoreNeedsBuild(set.CiteDS);

@@ -30,12 +30,12 @@ struct BuildPlan {
       status;  // the status line: "Ready to build the datastores..." or "Rebuild datastores??"
 };
 
-// What the build dialog builds. `options` 0 decides from the stores: WORD
-// and CITE as StoreNeedsBuild says; when neither is needed, shows
-// kRebuildWarning and plans a rebuild of both. Other options are taken as
-// BuildFlags::FromOptions. Either way BOOK is dropped when WORD or CITE is
-// built: BOOK is built only when asked for alone.
-BuildPlan PlanBuild(DatastoreSet& set, int options, UserInterface& ui);
+// What the build dialog builds. When nothing is `asked`, decides from the
+// stores: WORD and CITE as StoreNeedsBuild says; when neither is needed,
+// shows kRebuildWarning and plans a rebuild of both. Otherwise builds what
+// is asked. Either way BOOK is dropped when WORD or CITE is built: BOOK is
+// built only when asked for alone.
+BuildPlan PlanBuild(DatastoreSet& set, BuildFlags asked, UserInterface& ui);
 
 // Makes sure WORD exists before a command that needs it: when it does not,
 // asks kNeedDatastores and on Yes calls `showBuild` (the build dialog with

@@ -170,7 +170,7 @@ void BuildPass(BuildContext& ctx, BuildFlags f) {
     CloseReporting(set.FOc2DS, "Error closing FOc2 datastore", ctx.ui);
     // The whole-text first-occurrence view lost its store to the rebuild;
     // the per-book files were made from the old text.
-    if (set.FOccView() == kFOccText) set.FOccDS.Open(true);
+    if (set.CurrentFOccView() == FOccView::kText) set.FOccDS.Open(true);
     DropBookFOccFiles(set);
   }
   if (f.cite) {

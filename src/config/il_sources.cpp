@@ -34,13 +34,13 @@ const SourceEntry* TILObject::Source(int32_t s) const {
   return &db_[s - InterlinearCount() - 1];
 }
 
-int TILObject::SourceKind(int32_t s) const {
+SourceKind TILObject::KindOf(int32_t s) const {
   // Non-positive numbers count as "no source" here, so a stray negative
   // selection never passes for an interlinear text.
-  if (s <= 0) return 0;
-  if (s <= InterlinearCount()) return 1;
-  if (s <= SourceCount()) return 2;
-  return 0;
+  if (s <= 0) return SourceKind::kNone;
+  if (s <= InterlinearCount()) return SourceKind::kText;
+  if (s <= SourceCount()) return SourceKind::kDatabase;
+  return SourceKind::kNone;
 }
 
 std::string TILObject::SourceName(int32_t s) const {

@@ -23,6 +23,13 @@ inline constexpr size_t kSourceNameCapacity = 20;      // bytes
 inline constexpr size_t kSourceLanguageCapacity = 20;  // bytes
 inline constexpr int kInterlinearLines = 8;
 
+// What a source number names, and what a line source reads.
+enum class SourceKind {
+  kNone,      // no source
+  kText,      // per-book text files: the Hebrew ".OLF" or an interlinear ".ILT"
+  kDatabase,  // a translation database (XLAT, reached through CITE)
+};
+
 // `text` shortened to at most `capacity` bytes, never ending inside a UTF-8
 // sequence (a sequence that would not fit whole is dropped whole).
 std::string FitText(std::string_view text, size_t capacity);
@@ -69,11 +76,11 @@ class TILObject {
   // The entry that source number s names, nullptr for 0, negative numbers
   // and numbers beyond the total.
   const SourceEntry* Source(int32_t s) const;
-  // 1 when source s is an interlinear text, 2 when a translation database,
-  // 0 when s names no source.
-  int SourceKind(int32_t s) const;
-  // The kind of line n's source (1, 2 or 0 for a line that shows nothing).
-  int LineKind(int n) const { return SourceKind(Selection(n)); }
+  // kText when source s is an interlinear text, kDatabase when a
+  // translation database, kNone when s names no source.
+  SourceKind KindOf(int32_t s) const;
+  // The kind of line n's source (kNone for a line that shows nothing).
+  SourceKind LineKindOf(int n) const { return KindOf(Selection(n)); }
   // Name of source s; empty when s names no source.
   std::string SourceName(int32_t s) const;
   // Name, language and path of line n's source; empty when it has none.

@@ -137,7 +137,11 @@ std::string FormatEditedVerses(const std::vector<IltVerse>& verses) {
   uint8_t chapter = 0;
   for (const IltVerse& v : verses) {
     if (first || v.chapter != chapter) {
-      out += "*" + std::to_string(v.chapter) + kEol;
+      // Appended piece by piece: "*" + std::to_string(...) makes GCC 12 at
+      // -O3 report a false -Wrestrict inside std::string (GCC PR 105651).
+      out += '*';
+      out += std::to_string(v.chapter);
+      out += kEol;
       chapter = v.chapter;
       first = false;
     }

@@ -18,14 +18,14 @@ void CloseFile(LineSource& s) {
   s.haveLine = false;
   s.column = 0;
   s.line.clear();
-  s.state = kSourceClosed;
+  s.state = SourceState::kClosed;
 }
 
 // Moves to the next line; false at the end of the file (state 2).
 bool NextLine(LineSource& s) {
   s.column = 0;
   s.haveLine = s.file.ReadLine(s.line);
-  if (!s.haveLine) s.state = kSourceAtEnd;
+  if (!s.haveLine) s.state = SourceState::kAtEnd;
   return s.haveLine;
 }
 
@@ -99,7 +99,7 @@ void ReadHeaderLines(LineSource& s) {
 
 void Rewind(LineSource& s, uint32_t offset) {
   s.file.TextSeek(offset);
-  s.state = kSourceOpen;
+  s.state = SourceState::kOpen;
   s.haveLine = false;
   s.column = 0;
   s.position = {s.position.book, 0, 0, 0};
@@ -158,36 +158,36 @@ int ScanTo(LineSource& s, Citation target) {
 
 int SeekText(LineSource& s, Citation cite, uint32_t hint) {
   if (s.position.book != cite.book) {
-    if (s.state == kSourceOpen || s.state == kSourceAtEnd) CloseFile(s);
+    if (s.state == SourceState::kOpen || s.state == SourceState::kAtEnd) CloseFile(s);
     s.position.book = 0;
   }
   // A book without its file leaves the line empty for that book only: the
   // next book is tried again (an interlinear text may cover some books).
-  if (s.state == kSourceFailed && s.failedBook != cite.book) s.state = kSourceClosed;
-  if (s.state == kSourceFailed) return 1;
+  if (s.state == SourceState::kFailed && s.failedBook != cite.book) s.state = SourceState::kClosed;
+  if (s.state == SourceState::kFailed) return 1;
   Citation target = cite;
   if (target.word > 0) --target.word;
 
-  if (s.state == kSourceClosed) {
+  if (s.state == SourceState::kClosed) {
     std::string path = NativePath(s.directory + BookCode(cite.book) + s.extension);
     if (cite.book < 1 || cite.book > kBookCount || !s.file.Open(path, kLineSourceBuffer)) {
       CloseFile(s);
-      s.state = kSourceFailed;
+      s.state = SourceState::kFailed;
       s.failedBook = cite.book;
       return 1;
     }
-    s.state = kSourceOpen;
+    s.state = SourceState::kOpen;
     s.position = {cite.book, 0, 0, 0};
     ReadHeaderLines(s);
-    s.state = kSourceOpen;
+    s.state = SourceState::kOpen;
     s.column = 0;
   }
 
   bool outsideChapter = s.position.chapter != target.chapter;
   bool usedHint = false;
-  if (hint != 0 && (s.state == kSourceAtEnd || outsideChapter || target < s.position)) {
+  if (hint != 0 && (s.state == SourceState::kAtEnd || outsideChapter || target < s.position)) {
     usedHint = RewindToHint(s, hint, target.chapter);
-  } else if (s.state == kSourceAtEnd || target < s.position) {
+  } else if (s.state == SourceState::kAtEnd || target < s.position) {
     Rewind(s, 0);
   }
   if (ScanTo(s, target) == 0) return 0;
@@ -199,7 +199,7 @@ int SeekText(LineSource& s, Citation cite, uint32_t hint) {
 }
 
 int NextTextWord(LineSource& s, std::string& text) {
-  while (s.state == kSourceOpen) {
+  while (s.state == SourceState::kOpen) {
     if (!s.haveLine || s.column >= s.line.size()) {
       if (!NextLine(s)) break;
       continue;
@@ -283,8 +283,8 @@ void ResetLineSource(LineSource& source) {
   SourceClose(source);
   source.directory = "\\ORV\\";
   source.extension.clear();
-  source.kind = kSourceKindNone;
-  source.state = kSourceClosed;
+  source.kind = SourceKind::kNone;
+  source.state = SourceState::kClosed;
   source.direction = 1;
   source.position = {};
   source.citeStore = nullptr;
@@ -295,9 +295,9 @@ void ResetLineSource(LineSource& source) {
 
 int SourceSeek(LineSource& source, Citation cite, uint32_t hint) {
   switch (source.kind) {
-    case kSourceKindText:
+    case SourceKind::kText:
       return SeekText(source, cite, hint);
-    case kSourceKindDatabase:
+    case SourceKind::kDatabase:
       return SeekDatabase(source, cite);
     default:
       return -1;
@@ -308,9 +308,9 @@ int SourceNextWord(LineSource& source, std::string& text, Citation cite,
                    std::string_view hebrewWord) {
   text.clear();
   switch (source.kind) {
-    case kSourceKindText:
+    case SourceKind::kText:
       return NextTextWord(source, text);
-    case kSourceKindDatabase:
+    case SourceKind::kDatabase:
       return NextDatabaseWord(source, text, cite, hebrewWord);
     default:
       return -1;
@@ -318,8 +318,8 @@ int SourceNextWord(LineSource& source, std::string& text, Citation cite,
 }
 
 void SourceClose(LineSource& source) {
-  if (source.kind == kSourceKindDatabase) return;
-  if (source.state == kSourceOpen || source.state == kSourceAtEnd) {
+  if (source.kind == SourceKind::kDatabase) return;
+  if (source.state == SourceState::kOpen || source.state == SourceState::kAtEnd) {
     CloseFile(source);
     source.position.book = 0;
   }

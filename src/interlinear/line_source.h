@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "config/il_sources.h"
 #include "model/citation.h"
 #include "model/text_reader.h"
 
@@ -23,14 +24,12 @@ namespace orv {
 
 class TXRDataStore;
 
-inline constexpr int kSourceClosed = 0;
-inline constexpr int kSourceOpen = 1;
-inline constexpr int kSourceAtEnd = 2;
-inline constexpr int kSourceFailed = 3;  // the file could not be opened
-
-inline constexpr int kSourceKindNone = 0;
-inline constexpr int kSourceKindText = 1;
-inline constexpr int kSourceKindDatabase = 2;
+enum class SourceState {
+  kClosed,
+  kOpen,
+  kAtEnd,
+  kFailed,  // the book's file could not be opened
+};
 
 inline constexpr size_t kLineSourceBuffer = 32768;
 
@@ -44,7 +43,7 @@ struct LineSource {
   // Setup.
   std::string directory;  // stored or native folder, ending in "\" or "/"
   std::string extension;  // ".OLF", ".ILT", or empty for a database
-  int kind = kSourceKindNone;
+  SourceKind kind = SourceKind::kNone;
   std::string sourceName;  // at most 23 bytes
   std::string language;    // at most 11 bytes; a file's "*LANG" replaces it
   // Database kind: the CITE and XLAT stores, opened at each positioning.
@@ -52,7 +51,7 @@ struct LineSource {
   TXRDataStore* xlatStore = nullptr;
 
   // Reader state.
-  int state = kSourceClosed;
+  SourceState state = SourceState::kClosed;
   Citation position;        // the last word read; word 0 = at a verse or chapter start
   int direction = 1;        // +1 left to right, -1 right to left ("*R-L")
   std::string bookTitle;    // "*BOOK"

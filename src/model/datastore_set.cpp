@@ -35,33 +35,56 @@ DatastoreSet::DatastoreSet(const std::string& hebrewDir, const std::string& xlat
 // dangle once the per-book store moves to another book's file.
 TDSControl* DatastoreSet::ActiveFOcc() const {
   TDSControl* h = nullptr;
-  if (view_ == kFOccText) h = FOccDS.Handle();
-  if (view_ == kFOccBook) h = BookFOccDS.Handle();
+  if (view_ == FOccView::kText) h = FOccDS.Handle();
+  if (view_ == FOccView::kBook) h = BookFOccDS.Handle();
   return DSIsOpen(h) ? h : nullptr;
 }
 
-void DatastoreSet::SetFOccView(int oldView, int newView, int currentBook) {
+FOccView FOccViewSetting(int32_t markFOcc) {
+  switch (markFOcc) {
+    case -2:
+      return FOccView::kCloseBook;
+    case -1:
+      return FOccView::kCloseText;
+    case 1:
+      return FOccView::kText;
+    case 2:
+      return FOccView::kBook;
+    default:
+      return FOccView::kNone;
+  }
+}
+
+FOccView ClosingView(FOccView view) {
+  if (view == FOccView::kText) return FOccView::kCloseText;
+  if (view == FOccView::kBook) return FOccView::kCloseBook;
+  return FOccView::kNone;
+}
+
+void DatastoreSet::SetFOccView(FOccView oldView, FOccView newView, int currentBook) {
   if (oldView == newView) return;
-  if (oldView == kFOccText) FOccDS.ForceClose();
-  if (oldView == kFOccBook) BookFOccDS.ForceClose();
-  view_ = kFOccNone;
-  if (oldView > 0 && newView < 0) return;
+  if (oldView == FOccView::kText) FOccDS.ForceClose();
+  if (oldView == FOccView::kBook) BookFOccDS.ForceClose();
+  view_ = FOccView::kNone;
+  const bool oldOpen = oldView == FOccView::kText || oldView == FOccView::kBook;
+  const bool newCloses = newView == FOccView::kCloseText || newView == FOccView::kCloseBook;
+  if (oldOpen && newCloses) return;
   switch (newView) {
-    case -kFOccBook:
+    case FOccView::kCloseBook:
       BookFOccDS.ForceClose();
       break;
-    case -kFOccText:
+    case FOccView::kCloseText:
       FOccDS.ForceClose();
       break;
-    case kFOccText:
+    case FOccView::kText:
       FOccDS.Open(true);
-      view_ = kFOccText;
+      view_ = FOccView::kText;
       break;
-    case kFOccBook:
+    case FOccView::kBook:
       BookFOccDS.OpenBook(currentBook);
-      view_ = kFOccBook;
+      view_ = FOccView::kBook;
       break;
-    default:
+    case FOccView::kNone:
       break;
   }
 }

@@ -8,9 +8,22 @@
 namespace orv {
 
 // First-occurrence views: which store the page tests first occurrences in.
-inline constexpr int kFOccNone = 0;
-inline constexpr int kFOccText = 1;  // the whole text: FOccDS
-inline constexpr int kFOccBook = 2;  // the page's book: BookFOccDS
+// The negative values only close a view when switched to.
+enum class FOccView {
+  kCloseBook = -2,  // close BookFOccDS
+  kCloseText = -1,  // close FOccDS
+  kNone = 0,
+  kText = 1,  // the whole text: FOccDS
+  kBook = 2,  // the page's book: BookFOccDS
+};
+
+// The view the MarkFOcc setting stands for: 1 and 2 their views, -1 and -2
+// (marking switched off) only close them, any other value none.
+FOccView FOccViewSetting(int32_t markFOcc);
+
+// The closing value of a view (kText -> kCloseText, kBook -> kCloseBook);
+// kNone for any other.
+FOccView ClosingView(FOccView view);
 
 // Owns the datastore objects; opens nothing itself (the commands open what
 // they need). Not copyable.
@@ -32,22 +45,22 @@ class DatastoreSet {
   // view is none or its store is not open. Always the store's live handle,
   // so a BookFOccDS.OpenBook for another book is followed automatically.
   TDSControl* ActiveFOcc() const;
-  // The view last switched to (0, 1 or 2; a closing switch leaves 0).
-  int FOccView() const { return view_; }
+  // The view last switched to (kNone, kText or kBook; a closing switch
+  // leaves kNone).
+  FOccView CurrentFOccView() const { return view_; }
 
-  // Switches the first-occurrence view from `oldView` to `newView` (0 none,
-  // 1 whole text, 2 the page's book; -1 and -2 only close view 1 or 2):
+  // `SetFOccView`: switches the first-occurrence view from `oldView` to `newView`:
   //  - equal views: nothing;
   //  - otherwise the old view's store is force-closed and the active handle
-  //    cleared; from a view above 0 to a negative one that is all;
-  //  - new -1/-2 force-close FOccDS/BookFOccDS; new 1 opens FOccDS (with
-  //    its prefix); new 2 opens `currentBook`'s file in BookFOccDS, which
-  //    fills it through its book filler when it is empty.
+  //    cleared; from kText or kBook to a closing value that is all;
+  //  - kCloseText/kCloseBook force-close FOccDS/BookFOccDS; kText opens
+  //    FOccDS (with its prefix); kBook opens `currentBook`'s file in
+  //    BookFOccDS, which fills it through its book filler when it is empty.
   // `oldView` is the caller's record of the view, taken as given.
-  void SetFOccView(int oldView, int newView, int currentBook);
+  void SetFOccView(FOccView oldView, FOccView newView, int currentBook);
 
  private:
-  int view_ = kFOccNone;
+  FOccView view_ = FOccView::kNone;
 };
 
 }  // namespace orv

@@ -9,7 +9,13 @@ std::string Mirror(std::string_view part) {
   const bool opens = !part.empty() && part.front() == '(';
   const bool closes = !part.empty() && part.back() == ')';
   if (opens && !closes) return std::string(part.substr(1)) + ")";
-  if (closes && !opens) return "(" + std::string(part.substr(0, part.size() - 1));
+  if (closes && !opens) {
+    // Not "(" + std::string(...): GCC 12 at -O3 reports a false -Wrestrict
+    // inside std::string for a literal added to a temporary (GCC PR 105651).
+    std::string out(1, '(');
+    out += part.substr(0, part.size() - 1);
+    return out;
+  }
   return std::string(part);
 }
 

@@ -16,15 +16,15 @@ constexpr size_t kLineLanguageCapacity = 11;
 
 void AssignHebrewLine(LineSource& hebrew, PageEnv& env, const std::string& programDir) {
   std::string dir = SourceFolder(programDir, env.settings.DataDir());
-  if (dir == hebrew.directory && hebrew.kind == kSourceKindText) return;
+  if (dir == hebrew.directory && hebrew.kind == SourceKind::kText) return;
   bool wasOpen = DSIsOpen(env.stores.WordDS.Handle());
   if (wasOpen) CloseHebrewGroup(env.stores);
   SourceClose(hebrew);
   hebrew.directory = dir;
-  hebrew.kind = kSourceKindText;
+  hebrew.kind = SourceKind::kText;
   hebrew.sourceName = FitText(env.settings.hebrew.entry[0].name, kLineNameCapacity);
   hebrew.extension = ".OLF";
-  hebrew.state = kSourceClosed;
+  hebrew.state = SourceState::kClosed;
   hebrew.direction = 1;
   OpenHebrewGroup(env.stores);
 }
@@ -39,7 +39,8 @@ std::string ResolveSourcePath(const std::string& path) {
   return resolved;
 }
 
-void AssignSources(Page& page, PageEnv& env, const std::string& programDir, int& reloadWords) {
+void AssignSources(Page& page, PageEnv& env, const std::string& programDir,
+                   WordReload& reloadWords) {
   // Pending edits belong to the files the lines read now.
   WritePendingEdits(page, env);
   PageLines& lines = page.lines;
@@ -52,7 +53,7 @@ void AssignSources(Page& page, PageEnv& env, const std::string& programDir, int&
     if (il.Selection(n) <= 0) continue;
     lines.highestLine = n;
     LineSource& s = lines.source[static_cast<size_t>(n)];
-    const int kind = il.LineKind(n);
+    const SourceKind kind = il.LineKindOf(n);
     const std::string dir = ResolveSourcePath(il.LinePath(n));
     if (dir != s.directory || kind != s.kind) {
       SourceClose(s);
@@ -60,18 +61,18 @@ void AssignSources(Page& page, PageEnv& env, const std::string& programDir, int&
       s.kind = kind;
       s.sourceName = FitText(il.LineName(n), kLineNameCapacity);
       s.language = FitText(il.LineLanguage(n), kLineLanguageCapacity);
-      s.extension = kind == kSourceKindText ? ".ILT" : "";
+      s.extension = kind == SourceKind::kText ? ".ILT" : "";
       s.direction = 1;
-      s.state = kSourceClosed;
+      s.state = SourceState::kClosed;
       s.position = {};
-      s.citeStore = kind == kSourceKindDatabase ? &env.stores.CiteDS : nullptr;
-      s.xlatStore = kind == kSourceKindDatabase ? &env.stores.XlatDS : nullptr;
+      s.citeStore = kind == SourceKind::kDatabase ? &env.stores.CiteDS : nullptr;
+      s.xlatStore = kind == SourceKind::kDatabase ? &env.stores.XlatDS : nullptr;
       s.citeCursor = 0;
     }
-    if (s.kind == kSourceKindText && lines.firstIltLine == 0) lines.firstIltLine = n;
+    if (s.kind == SourceKind::kText && lines.firstIltLine == 0) lines.firstIltLine = n;
   }
   OpenXlatGroup(env.stores);
-  reloadWords = -1;
+  reloadWords = WordReload::kReadAgain;
 }
 
 }  // namespace orv

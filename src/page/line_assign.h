@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "page/view_state.h"
+
 namespace orv {
 
 struct Page;
@@ -24,7 +26,8 @@ std::string ResolveSourcePath(const std::string& path);
 // closed and set up anew (a failed source thus gets another try); the
 // others keep their open files. Records the highest line with a selection
 // and the first line that shows an interlinear text, and sets
-// `reloadWords` to -1.
-void AssignSources(Page& page, PageEnv& env, const std::string& programDir, int& reloadWords);
+// `reloadWords` to kReadAgain.
+void AssignSources(Page& page, PageEnv& env, const std::string& programDir,
+                   WordReload& reloadWords);
 
 }  // namespace orv

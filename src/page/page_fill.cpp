@@ -22,7 +22,7 @@ bool SameChapter(Citation a, Citation b) { return a.book == b.book && a.chapter 
 // while it has a selection and a source set up.
 bool LineShown(const Page& page, const Settings& settings, int n) {
   const LineSource& s = page.lines.source[static_cast<size_t>(n)];
-  if (s.kind == kSourceKindNone) return false;
+  if (s.kind == SourceKind::kNone) return false;
   return n == 0 || (n <= page.lines.highestLine && settings.il.Selection(n) > 0);
 }
 
@@ -38,10 +38,10 @@ uint32_t ChapterOffset(DatastoreSet& stores, Citation c) {
 }
 
 void FollowBookView(PageEnv& env, int book) {
-  if (env.settings.markFOcc != kFOccBook) return;
+  if (FOccViewSetting(env.settings.markFOcc) != FOccView::kBook) return;
   DatastoreSet& s = env.stores;
-  if (s.FOccView() != kFOccBook) {
-    s.SetFOccView(s.FOccView(), kFOccBook, book);
+  if (s.CurrentFOccView() != FOccView::kBook) {
+    s.SetFOccView(s.CurrentFOccView(), FOccView::kBook, book);
   } else if (s.BookFOccDS.CurrentBook() != book) {
     s.BookFOccDS.OpenBook(book);
   }
@@ -95,7 +95,7 @@ void Refill(Page& page) {
   for (int n = 0; n < kLineCount; ++n) {
     LineFeed& f = page.buffer.feed[static_cast<size_t>(n)];
     LineSource& s = page.lines.source[static_cast<size_t>(n)];
-    if (!f.inUse || f.hasPending || s.kind != kSourceKindText) continue;
+    if (!f.inUse || f.hasPending || s.kind != SourceKind::kText) continue;
     if (SourceNextWord(s, f.text) != 0) {
       f.inUse = false;
       continue;
@@ -140,7 +140,7 @@ void MakeEntry(Page& page, PageEnv& env, int k, Citation cite) {
     LineSource& s = page.lines.source[static_cast<size_t>(n)];
     if (!f.inUse) continue;
     std::string text;
-    if (s.kind == kSourceKindDatabase) {
+    if (s.kind == SourceKind::kDatabase) {
       if (SourceNextWord(s, text, cite, hebrewWord) != 0) f.inUse = false;
     } else if (f.hasPending && f.cite == cite) {
       f.hasPending = false;
@@ -166,10 +166,10 @@ void EmptyBuffer(Page& page, PageEnv& env) {
   page.buffer.endOfChapter = false;
 }
 
-FillResult FillBuffer(Page& page, PageEnv& env, Citation p, int wanted, int& reloadWords) {
+FillResult FillBuffer(Page& page, PageEnv& env, Citation p, int wanted, WordReload& reloadWords) {
   PageBuffer& b = page.buffer;
   wanted = std::clamp(wanted, 1, kLastSlot);
-  if (reloadWords != 0) EmptyBuffer(page, env);
+  if (reloadWords != WordReload::kValid) EmptyBuffer(page, env);
   const Citation start{p.book, p.chapter, 1, 1};
   if (b.count > 0 && !SameChapter(b.entry[1].cite, start)) EmptyBuffer(page, env);
 
@@ -178,7 +178,7 @@ FillResult FillBuffer(Page& page, PageEnv& env, Citation p, int wanted, int& rel
   if (b.count > 0 && !(p < b.entry[1].cite) && !(b.entry[static_cast<size_t>(b.count)].cite < p)) {
     first = FindEntry(b, p);
     if (first + wanted - 1 <= b.count || b.endOfChapter || b.count == kLastSlot) {
-      reloadWords = 0;
+      reloadWords = WordReload::kValid;
       return {first, b.count};
     }
     if (first + wanted - 1 > kPageSlots) {
@@ -211,7 +211,7 @@ FillResult FillBuffer(Page& page, PageEnv& env, Citation p, int wanted, int& rel
     // longer than the buffer can hold: show the last words there are.
     first = b.count == kLastSlot ? kPageSlots - wanted : 1;
   }
-  reloadWords = 0;
+  reloadWords = WordReload::kValid;
   return {first, b.count};
 }
 

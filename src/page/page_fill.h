@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/citation.h"
+#include "page/view_state.h"
 
 namespace orv {
 
@@ -20,8 +21,8 @@ struct FillResult {
 
 // Makes the buffer hold `wanted` words from `position` on where the chapter
 // has them, reading only what is missing. Empties the buffer first (writing
-// pending interlinear edits) when `reloadWords` is not 0 or the buffer holds
-// another chapter; sets `reloadWords` to 0. A chapter longer than the buffer
+// pending interlinear edits) when `reloadWords` is not kValid or the buffer holds
+// another chapter; sets `reloadWords` to kValid. A chapter longer than the buffer
 // is cut at entry 1279.
 //
 // Each entry's citation is the smallest citation among the words the text
@@ -30,7 +31,8 @@ struct FillResult {
 // Line sources that cannot be placed, or fail while reading, leave their
 // lines empty for the rest of the chapter. Strong's numbers come from CITE
 // (when shown), matched to the entry by citation.
-FillResult FillBuffer(Page& page, PageEnv& env, Citation position, int wanted, int& reloadWords);
+FillResult FillBuffer(Page& page, PageEnv& env, Citation position, int wanted,
+                      WordReload& reloadWords);
 
 // Empties the buffer, writing pending interlinear edits first.
 void EmptyBuffer(Page& page, PageEnv& env);

@@ -24,7 +24,7 @@ void PaintFooter(Surface& s, const PageLayout& l) {
 }  // namespace
 
 int PrintPages(PrinterSurface& printer, PageLayout& layout, Page& page, PageEnv& env,
-               ViewState& view, TKJV* kjv, int scope) {
+               ViewState& view, TKJV* kjv, PrintScope scope) {
   // The job runs on its own copy of the settings: chapter headings on.
   Settings jobSettings = env.settings;
   jobSettings.header = 2;
@@ -39,7 +39,7 @@ int PrintPages(PrinterSurface& printer, PageLayout& layout, Page& page, PageEnv&
   layout.spacing.footer = printer.TextHeight(kPrintFooter) + 2 * layout.spacing.titlSp;
 
   const Citation saved = view.currentCite;
-  if (scope == kPrintChapter) {
+  if (scope == PrintScope::kChapter) {
     view.currentCite.verse = 1;
     view.currentCite.word = 1;
   }
@@ -52,8 +52,9 @@ int PrintPages(PrinterSurface& printer, PageLayout& layout, Page& page, PageEnv&
     ++pages;
     const Citation next = view.nextPageCite;
     // A page that placed nothing, or did not move on, would print forever.
-    if (scope == kPrintPage || layout.lastPlaced == 0 || next.book != view.currentCite.book ||
-        next.chapter != view.currentCite.chapter || !(view.currentCite < next)) {
+    if (scope == PrintScope::kPage || layout.lastPlaced == 0 ||
+        next.book != view.currentCite.book || next.chapter != view.currentCite.chapter ||
+        !(view.currentCite < next)) {
       break;
     }
     if (!printer.NewPage()) break;

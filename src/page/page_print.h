@@ -14,16 +14,19 @@ struct ViewState;
 
 inline constexpr const char kPrintFooter[] = "Hebrew Orvane, Version 1.9.1";
 
-inline constexpr int kPrintChapter = 0;
-inline constexpr int kPrintPage = 1;
+// `PrintWholePage`: what Print prints.
+enum class PrintScope {
+  kChapter,  // every page of the chapter
+  kPage,     // the page on screen
+};
 
-// Prints one page from the page position (kPrintPage) or every page of its
-// chapter from verse 1 (kPrintChapter), each with a new printed page, the
+// Prints one page from the page position (PrintScope::kPage) or every page of its
+// chapter from verse 1 (PrintScope::kChapter), each with a new printed page, the
 // King James column when `kjv` is given and shown, and the footer. Chapter
 // headings are on for the job (so no printed page holds two chapters).
 // Afterwards the position, the screen geometry and spacing are as before
 // and a new layout is asked for. Returns the number of pages printed.
 int PrintPages(PrinterSurface& printer, PageLayout& layout, Page& page, PageEnv& env,
-               ViewState& view, TKJV* kjv, int scope);
+               ViewState& view, TKJV* kjv, PrintScope scope);
 
 }  // namespace orv

@@ -34,8 +34,10 @@ void CloseXlatGroup(DatastoreSet& stores) {
 
 void FinishPage(Page& page, PageEnv& env) {
   WritePendingEdits(page, env);
-  int view = env.stores.FOccView();
-  if (view > 0) env.stores.SetFOccView(view, -view, env.stores.BookFOccDS.CurrentBook());
+  FOccView view = env.stores.CurrentFOccView();
+  if (view != FOccView::kNone) {
+    env.stores.SetFOccView(view, ClosingView(view), env.stores.BookFOccDS.CurrentBook());
+  }
   CloseHebrewGroup(env.stores);
   CloseXlatGroup(env.stores);
   for (int n = 0; n <= page.lines.highestLine && n < kLineCount; ++n) {

@@ -13,6 +13,14 @@ namespace orv {
 
 inline constexpr int kHistorySize = 64;
 
+// `ReloadWords`: whether the page's words must be read again before the next
+// layout.
+enum class WordReload {
+  kValid,      // the words loaded for the page are valid
+  kReadAgain,  // discard them and read the verses again
+  kAfterEdit,  // an editor changed what they show; any navigation makes it kReadAgain
+};
+
 struct HistoryEntry {
   Citation cite;  // the page's first word
   Citation mark;  // the highlighted word
@@ -28,7 +36,7 @@ struct ViewState {
   std::string shownWord;              // the right-clicked word as displayed
   bool popupFromPage = false;
   bool relayoutNeeded = true;  // lay out before the next paint
-  int reloadWords = 0;         // 0 valid, -1 read again, > 0 narrower refresh
+  WordReload reloadWords = WordReload::kValid;
 
   std::array<HistoryEntry, kHistorySize + 1> history{};  // [1..kHistorySize]
   int historyPos = 0;                                    // current entry, 0 while empty

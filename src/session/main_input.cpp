@@ -14,7 +14,7 @@ namespace {
 bool Changed(Session& s, bool changed) {
   if (changed) {
     s.view.relayoutNeeded = true;
-    if (s.view.reloadWords > 0) s.view.reloadWords = -1;
+    if (s.view.reloadWords == WordReload::kAfterEdit) s.view.reloadWords = WordReload::kReadAgain;
   }
   return changed;
 }
@@ -88,7 +88,7 @@ bool NavKeyDown(Session& s, NavKey key, KeyModifiers m, const BackwardFn& backwa
     case NavKey::kRight:
       return StepForward(s);
     case NavKey::kF12:
-      s.view.reloadWords = -1;
+      s.view.reloadWords = WordReload::kReadAgain;
       return Changed(s, true);
     case NavKey::kOther:
       return false;

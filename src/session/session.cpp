@@ -42,7 +42,7 @@ Session::Session(UserInterface& u, std::string program, std::string settingsPath
   stores =
       std::make_unique<DatastoreSet>(settings.HebrewDatastoreDir(), settings.XlatDatastoreDir());
   InstallBookFOccBuilder(*stores, SourceFolder(programDir, settings.DataDir()), ui);
-  stores->SetFOccView(kFOccNone, settings.markFOcc, view.currentCite.book);
+  stores->SetFOccView(FOccView::kNone, FOccViewSetting(settings.markFOcc), view.currentCite.book);
   env = std::make_unique<PageEnv>(PageEnv{settings, *stores, ui});
   ReassignSources();
   if (settings.showKJV) SetShowKJV(true);
@@ -57,7 +57,7 @@ void Session::ReassignSources() {
 
 void Session::Relayout(bool reload) {
   view.relayoutNeeded = true;
-  if (reload) view.reloadWords = -1;
+  if (reload) view.reloadWords = WordReload::kReadAgain;
 }
 
 void Session::SetShowKJV(bool show) {
@@ -81,7 +81,8 @@ void Session::Paint(Surface& surface) {
 void Session::AfterFirstPaint() {
   if (!firstPaintPending) return;
   firstPaintPending = false;
-  if (!stores->BookDS.Exists() && hooks.showBuild) hooks.showBuild(4, true);
+  if (!stores->BookDS.Exists() && hooks.showBuild)
+    hooks.showBuild(BuildFlags{false, false, true}, true);
   stores->BookDS.Open(true);
   if (settings.versionState.upgrade) {
     saveSettings_ = true;

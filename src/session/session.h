@@ -9,11 +9,13 @@
 #include <memory>
 #include <string>
 
+#include "build/build_context.h"
 #include "config/settings.h"
 #include "kjv/kjv_index.h"
 #include "kjv/kjv_text.h"
 #include "model/datastore_set.h"
 #include "page/page_layout.h"
+#include "page/page_print.h"
 #include "page/page_words.h"
 #include "page/view_state.h"
 
@@ -27,9 +29,9 @@ inline constexpr const char kApplicationTitle[] = "Hebrew Orvane";
 
 // What the session asks of the window's dialogs. Each may be left empty.
 struct SessionHooks {
-  // The build dialog, modal: `buildSet` 0 lets it decide, 4 builds BOOK;
+  // The build dialog, modal: with nothing `asked` it decides what to build;
   // `closeWhenDone` closes it once the build ends.
-  std::function<void(int buildSet, bool closeWhenDone)> showBuild;
+  std::function<void(BuildFlags asked, bool closeWhenDone)> showBuild;
   // The document viewer, modal, with `file` relative to the program folder.
   std::function<void(const std::string& caption, const std::string& file)> showDocument;
 };
@@ -88,7 +90,7 @@ class Session {
   SessionHooks hooks;
   bool firstPaintPending = true;
   bool windowAlive = true;
-  int printWholePage = 1;
+  PrintScope printWholePage = PrintScope::kPage;  // `PrintWholePage`: what printing prints
 
  private:
   std::string settingsPath_;

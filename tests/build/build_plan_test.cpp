@@ -36,7 +36,7 @@ class BuildPlanning : public test::BuildFixture {
 };
 
 TEST_F(BuildPlanning, MissingStoresAreBuiltWithoutBook) {
-  BuildPlan plan = PlanBuild(set_, 0, ui_);
+  BuildPlan plan = PlanBuild(set_, BuildFlags{}, ui_);
   EXPECT_TRUE(plan.flags.word);
   EXPECT_TRUE(plan.flags.cite);
   EXPECT_FALSE(plan.flags.book);
@@ -48,7 +48,7 @@ TEST_F(BuildPlanning, MissingStoresAreBuiltWithoutBook) {
 TEST_F(BuildPlanning, StoresBelowTheThresholdCountAsMissing) {
   Fill(set_.WordDS, kRebuildThreshold);
   Fill(set_.CiteDS, kRebuildThreshold - 1);
-  BuildPlan plan = PlanBuild(set_, 0, ui_);
+  BuildPlan plan = PlanBuild(set_, BuildFlags{}, ui_);
   EXPECT_FALSE(plan.flags.word);
   EXPECT_TRUE(plan.flags.cite);
   EXPECT_TRUE(ui_.messages.empty());
@@ -58,7 +58,7 @@ TEST_F(BuildPlanning, StoresBelowTheThresholdCountAsMissing) {
 TEST_F(BuildPlanning, FullStoresAskForARebuildOfWordAndCiteWithAWarning) {
   Fill(set_.WordDS, kRebuildThreshold);
   Fill(set_.CiteDS, kRebuildThreshold);
-  BuildPlan plan = PlanBuild(set_, 0, ui_);
+  BuildPlan plan = PlanBuild(set_, BuildFlags{}, ui_);
   EXPECT_TRUE(plan.flags.word);
   EXPECT_TRUE(plan.flags.cite);
   EXPECT_FALSE(plan.flags.book);
@@ -75,15 +75,19 @@ TEST_F(BuildPlanning, FullStoresAskForARebuildOfWordAndCiteWithAWarning) {
 
 TEST_F(BuildPlanning, OptionsChooseTheStoresAndBookOnlyAlone) {
   struct Row {
-    int options;
+    BuildFlags asked;
     bool word, cite, book;
-  } rows[] = {{1, true, false, false}, {2, false, true, false}, {3, true, true, false},
-              {4, false, false, true}, {5, true, false, false}, {7, true, true, false}};
+  } rows[] = {
+      {{true, false, false}, true, false, false}, {{false, true, false}, false, true, false},
+      {{true, true, false}, true, true, false},   {{false, false, true}, false, false, true},
+      {{true, false, true}, true, false, false},  {{true, true, true}, true, true, false}};
   for (const Row& r : rows) {
-    BuildFlags f = PlanBuild(set_, r.options, ui_).flags;
-    EXPECT_EQ(f.word, r.word) << r.options;
-    EXPECT_EQ(f.cite, r.cite) << r.options;
-    EXPECT_EQ(f.book, r.book) << r.options;
+    BuildFlags f = PlanBuild(set_, r.asked, ui_).flags;
+    const std::string asked =
+        std::to_string(r.asked.word) + std::to_string(r.asked.cite) + std::to_string(r.asked.book);
+    EXPECT_EQ(f.word, r.word) << asked;
+    EXPECT_EQ(f.cite, r.cite) << asked;
+    EXPECT_EQ(f.book, r.book) << asked;
   }
   EXPECT_TRUE(ui_.messages.empty());
 }

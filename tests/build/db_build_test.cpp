@@ -200,7 +200,7 @@ TEST_F(DatastoreBuild, RebuildReplacesStoresThatOthersHoldOpen) {
   ASSERT_TRUE(set_.WordDS.Exists());
   ASSERT_TRUE(set_.FOc2DS.Exists());
   ASSERT_TRUE(set_.CiteDS.Exists());
-  set_.SetFOccView(kFOccNone, kFOccText, 1);
+  set_.SetFOccView(FOccView::kNone, FOccView::kText, 1);
   ASSERT_NE(set_.ActiveFOcc(), nullptr);
 
   SmallText second(2, 2, 3);
@@ -209,7 +209,7 @@ TEST_F(DatastoreBuild, RebuildReplacesStoresThatOthersHoldOpen) {
   EXPECT_TRUE(ui_.messages.empty());
   ASSERT_NE(set_.ActiveFOcc(), nullptr) << "the view gets the rebuilt store";
   EXPECT_EQ(DSCount(set_.ActiveFOcc()), static_cast<int32_t>(second.FirstOccurrences().size()));
-  set_.SetFOccView(kFOccText, kFOccNone, 1);
+  set_.SetFOccView(FOccView::kText, FOccView::kNone, 1);
   ExpectWordStores(second);
   ExpectCiteStore(second, second.words.size(), true);
 }

@@ -32,12 +32,12 @@ TEST(SourceNumbering, InterlinearTextsComeFirstThenDatabases) {
   EXPECT_EQ(o.SourceName(3), "D1");
   EXPECT_EQ(o.SourceName(4), "") << "beyond the total";
   EXPECT_EQ(o.SourceName(0), "");
-  EXPECT_EQ(o.LineKind(1), 1);
-  EXPECT_EQ(o.LineKind(2), 1);
-  EXPECT_EQ(o.LineKind(3), 2);
-  EXPECT_EQ(o.LineKind(4), 0) << "selection past the total";
-  EXPECT_EQ(o.LineKind(5), 0) << "line not shown";
-  EXPECT_EQ(o.LineKind(6), 0) << "a negative selection names no source";
+  EXPECT_EQ(o.LineKindOf(1), SourceKind::kText);
+  EXPECT_EQ(o.LineKindOf(2), SourceKind::kText);
+  EXPECT_EQ(o.LineKindOf(3), SourceKind::kDatabase);
+  EXPECT_EQ(o.LineKindOf(4), SourceKind::kNone) << "selection past the total";
+  EXPECT_EQ(o.LineKindOf(5), SourceKind::kNone) << "line not shown";
+  EXPECT_EQ(o.LineKindOf(6), SourceKind::kNone) << "a negative selection names no source";
   EXPECT_EQ(o.LinePath(3), "DB\\");
   EXPECT_EQ(o.LineLanguage(1), "L");
   EXPECT_EQ(o.LineName(6), "");

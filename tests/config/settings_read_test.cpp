@@ -142,7 +142,7 @@ TEST(SettingsRead, ShowILTakesLinesOneToEight) {
   EXPECT_EQ(s.il.Selection(1), 3) << "moved up by the default interlinear text";
   EXPECT_EQ(s.il.Selection(2), 0) << "not a number";
   EXPECT_EQ(s.il.Selection(3), -7);
-  EXPECT_EQ(s.il.LineKind(3), 0);
+  EXPECT_EQ(s.il.LineKindOf(3), SourceKind::kNone);
   EXPECT_EQ(s.il.Selection(4), 0);
   for (int n = 5; n <= 8; ++n) EXPECT_EQ(s.il.Selection(n), 0);
 }

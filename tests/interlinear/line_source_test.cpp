@@ -40,7 +40,7 @@ class TextSourceTest : public ::testing::Test {
   TextSourceTest() {
     source_.directory = dir_.path() + "/";
     source_.extension = ".ILT";
-    source_.kind = kSourceKindText;
+    source_.kind = SourceKind::kText;
   }
   ~TextSourceTest() override { SourceClose(source_); }
 
@@ -70,7 +70,7 @@ TEST_F(TextSourceTest, ReadsWordsWithHeadersAnnotationsAndContinuations) {
   EXPECT_EQ(Drain(source_),
             (std::vector<std::string>{"1:1.1=in", "1:1.2=beginning", "1:1.3=created", "1:1.4=God",
                                       "1:2.1=the-earth", "2:0.0=", "2:1.1=generations"}));
-  EXPECT_EQ(source_.state, kSourceAtEnd);
+  EXPECT_EQ(source_.state, SourceState::kAtEnd);
   std::string text;
   EXPECT_EQ(SourceNextWord(source_, text), -1);
   EXPECT_TRUE(text.empty());
@@ -91,12 +91,12 @@ TEST_F(TextSourceTest, SeeksToWordsChaptersAndBackwards) {
   EXPECT_EQ(Drain(source_, 1), std::vector<std::string>{"2:2.1=j"});
   // After the end of the file the next placing starts over.
   Drain(source_);
-  ASSERT_EQ(source_.state, kSourceAtEnd);
+  ASSERT_EQ(source_.state, SourceState::kAtEnd);
   ASSERT_EQ(SourceSeek(source_, {1, 1, 1, 1}, 0), 0);
   EXPECT_EQ(Drain(source_, 1), std::vector<std::string>{"1:1.1=a"});
   // A chapter the file does not have.
   EXPECT_NE(SourceSeek(source_, {1, 9, 1, 1}, 0), 0);
-  EXPECT_EQ(source_.state, kSourceAtEnd);
+  EXPECT_EQ(source_.state, SourceState::kAtEnd);
 }
 
 TEST_F(TextSourceTest, UsesTheChapterHintAndSurvivesAWrongOne) {
@@ -123,13 +123,13 @@ TEST_F(TextSourceTest, SwitchesBooksAndFailsOnlyForABookWithoutItsFile) {
   // Leviticus has no file: the source fails for it, without trying again
   // while Leviticus is asked for, and reads the other books as before.
   EXPECT_NE(SourceSeek(source_, {3, 1, 1, 1}, 0), 0);
-  EXPECT_EQ(source_.state, kSourceFailed);
+  EXPECT_EQ(source_.state, SourceState::kFailed);
   Book("LEV", "*1\n1 lev\n");
   EXPECT_NE(SourceSeek(source_, {3, 2, 1, 1}, 0), 0);
   std::string text;
   EXPECT_EQ(SourceNextWord(source_, text), -1);
   SourceClose(source_);
-  EXPECT_EQ(source_.state, kSourceFailed);
+  EXPECT_EQ(source_.state, SourceState::kFailed);
   ASSERT_EQ(SourceSeek(source_, {1, 1, 1, 1}, 0), 0);
   EXPECT_EQ(Drain(source_, 1), std::vector<std::string>{"1:1.1=gen"});
 }
@@ -150,7 +150,7 @@ TEST(LineSourceKinds, ASourceOfNoKindIsNeverPlaced) {
 class DatabaseSourceTest : public ::testing::Test {
  protected:
   DatabaseSourceTest() : set_(dir_.path() + "/", dir_.path() + "/") {
-    source_.kind = kSourceKindDatabase;
+    source_.kind = SourceKind::kDatabase;
     source_.citeStore = &set_.CiteDS;
     source_.xlatStore = &set_.XlatDS;
   }

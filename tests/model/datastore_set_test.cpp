@@ -117,15 +117,15 @@ TEST_F(DatastoreSetTest, StoresFindByTheirOwnKeys) {
 }
 
 TEST_F(DatastoreSetTest, ViewTextToBookSwitchesFiles) {
-  set_.SetFOccView(0, 1, 1);
-  EXPECT_EQ(set_.FOccView(), 1);
+  set_.SetFOccView(FOccView::kNone, FOccView::kText, 1);
+  EXPECT_EQ(set_.CurrentFOccView(), FOccView::kText);
   ASSERT_NE(set_.ActiveFOcc(), nullptr);
   EXPECT_EQ(set_.ActiveFOcc(), set_.FOccDS.Handle());
   EXPECT_TRUE(std::filesystem::exists(Heb("FOCC.XRD")));
 
-  set_.SetFOccView(1, 2, 1);
+  set_.SetFOccView(FOccView::kText, FOccView::kBook, 1);
   EXPECT_EQ(set_.FOccDS.Handle(), nullptr) << "FOCC.XRD closed";
-  EXPECT_EQ(set_.FOccView(), 2);
+  EXPECT_EQ(set_.CurrentFOccView(), FOccView::kBook);
   EXPECT_EQ(set_.BookFOccDS.CurrentBook(), 1);
   EXPECT_EQ(set_.ActiveFOcc(), set_.BookFOccDS.Handle());
   EXPECT_NE(set_.ActiveFOcc(), nullptr);
@@ -137,22 +137,22 @@ TEST_F(DatastoreSetTest, ViewTextToBookSwitchesFiles) {
   EXPECT_EQ(set_.ActiveFOcc(), set_.BookFOccDS.Handle());
   EXPECT_NE(set_.ActiveFOcc(), nullptr);
 
-  set_.SetFOccView(2, -2, 1);
+  set_.SetFOccView(FOccView::kBook, FOccView::kCloseBook, 1);
   EXPECT_EQ(set_.BookFOccDS.Handle(), nullptr);
   EXPECT_EQ(set_.FOccDS.Handle(), nullptr) << "closing view 2 opens nothing";
   EXPECT_EQ(set_.ActiveFOcc(), nullptr);
-  EXPECT_EQ(set_.FOccView(), 0);
+  EXPECT_EQ(set_.CurrentFOccView(), FOccView::kNone);
 }
 
 TEST_F(DatastoreSetTest, ViewEqualNoneAndNegativeSwitches) {
-  set_.SetFOccView(0, 2, 5);
+  set_.SetFOccView(FOccView::kNone, FOccView::kBook, 5);
   TDSControl* active = set_.ActiveFOcc();
   ASSERT_NE(active, nullptr);
-  set_.SetFOccView(2, 2, 7);
+  set_.SetFOccView(FOccView::kBook, FOccView::kBook, 7);
   EXPECT_EQ(set_.ActiveFOcc(), active) << "equal views change nothing";
   EXPECT_EQ(set_.BookFOccDS.CurrentBook(), 5);
 
-  set_.SetFOccView(2, 0, 5);
+  set_.SetFOccView(FOccView::kBook, FOccView::kNone, 5);
   EXPECT_EQ(set_.ActiveFOcc(), nullptr);
   EXPECT_EQ(set_.BookFOccDS.Handle(), nullptr);
 
@@ -160,7 +160,7 @@ TEST_F(DatastoreSetTest, ViewEqualNoneAndNegativeSwitches) {
   // opened it.
   set_.FOccDS.Open(false);
   set_.FOccDS.Open(false);
-  set_.SetFOccView(0, -1, 1);
+  set_.SetFOccView(FOccView::kNone, FOccView::kCloseText, 1);
   EXPECT_EQ(set_.FOccDS.Handle(), nullptr);
   EXPECT_EQ(set_.FOccDS.OpenCount(), 0);
 }
@@ -174,7 +174,7 @@ TEST_F(DatastoreSetTest, BookViewFillsAnEmptyBookFileThroughTheFiller) {
     r.cite = {static_cast<uint8_t>(book), 1, 1, 1};
     return DSInsert(h, &r);
   });
-  set_.SetFOccView(0, 2, 4);
+  set_.SetFOccView(FOccView::kNone, FOccView::kBook, 4);
   EXPECT_EQ(calls, 1);
   FoccRec key;
   key.cite = {4, 1, 1, 1};
@@ -182,8 +182,8 @@ TEST_F(DatastoreSetTest, BookViewFillsAnEmptyBookFileThroughTheFiller) {
   EXPECT_EQ(DSFindPos(set_.ActiveFOcc(), &key, recNo), kDSFound);
   key.cite = {4, 1, 1, 2};
   EXPECT_NE(DSFindPos(set_.ActiveFOcc(), &key, recNo), kDSFound);
-  set_.SetFOccView(2, -2, 4);
-  set_.SetFOccView(-2, 2, 4);
+  set_.SetFOccView(FOccView::kBook, FOccView::kCloseBook, 4);
+  set_.SetFOccView(FOccView::kCloseBook, FOccView::kBook, 4);
   EXPECT_EQ(calls, 1) << "a filled file is not filled again";
 }
 

@@ -88,7 +88,7 @@ class PageFillTest : public ::testing::Test {
   test::ScriptedUI ui_;
   PageEnv env_;
   Page page_;
-  int reload_ = 0;
+  WordReload reload_ = WordReload::kValid;
 };
 
 TEST_F(PageFillTest, MergesTheLinesWordByWord) {
@@ -108,12 +108,12 @@ TEST_F(PageFillTest, MergesTheLinesWordByWord) {
   Assign();
   EXPECT_EQ(page_.lines.highestLine, 3);
   EXPECT_EQ(page_.lines.firstIltLine, 1);
-  EXPECT_EQ(reload_, -1);
+  EXPECT_EQ(reload_, WordReload::kReadAgain);
 
   FillResult r = Fill({1, 1, 1, 1});
   EXPECT_EQ(r.first, 1);
   EXPECT_EQ(r.last, 8);
-  EXPECT_EQ(reload_, 0);
+  EXPECT_EQ(reload_, WordReload::kValid);
   EXPECT_TRUE(page_.buffer.endOfChapter);
   EXPECT_EQ(Column(0), (std::vector<std::string>{"brawix", "bra", "aleim", "vearc", "eixe", "xev",
                                                  "viamr", "aleim"}));
@@ -183,7 +183,7 @@ TEST_F(PageFillTest, ContinuesWhereItStoppedAndReloadsOnlyWhenItMust) {
   // So does a reload request.
   Fill({1, 1, 1, 1}, 2);
   page_.buffer.entry[1].strongs = -5;
-  reload_ = -1;
+  reload_ = WordReload::kReadAgain;
   Fill({1, 1, 1, 1}, 2);
   EXPECT_EQ(page_.buffer.entry[1].strongs, 0);
 }
@@ -239,7 +239,7 @@ TEST_F(PageFillTest, WritesEditedGlossesBackAndReadsThemAgain) {
   page_.buffer.entry[3].changed = true;
   page_.buffer.entry[2].text[2] = "never-written";
   page_.lines.iltChanged = true;
-  reload_ = -1;
+  reload_ = WordReload::kReadAgain;
   Fill({1, 1, 1, 1});
   EXPECT_FALSE(page_.lines.iltChanged);
   EXPECT_EQ(ReadText(Ilt()),

@@ -149,7 +149,7 @@ TEST_F(PagePaintTest, UnderlinesFirstOccurrences) {
   }
   set_.FOccDS.Close();
   settings_.markFOcc = 1;
-  set_.SetFOccView(0, 1, 1);
+  set_.SetFOccView(FOccView::kNone, FOccView::kText, 1);
   const std::string dump = Paint({1, 1, 1, 1}, 600, 230);
   const WordBox& b = layout_.box[3];
   const int x0 = b.x + (b.width - b.hebrew.width) / 2;
@@ -164,7 +164,7 @@ TEST_F(PagePaintTest, UnderlinesFirstOccurrences) {
     ++lines;
   }
   EXPECT_EQ(lines, 2u);  // words 1 and 3 only
-  set_.SetFOccView(1, -1, 1);
+  set_.SetFOccView(FOccView::kText, FOccView::kCloseText, 1);
 }
 
 TEST_F(PagePaintTest, RowsOfOneOrTwoItemsStayAsPlaced) {

@@ -13,7 +13,7 @@ namespace {
 
 class PagePrintTest : public test::PageFixture {
  protected:
-  int Print(Citation at, int width, int height, int scope) {
+  int Print(Citation at, int width, int height, PrintScope scope) {
     Paint(at, 600, 400);  // the screen page
     screenLast_ = layout_.lastPlaced;
     printer_.SetClipRect({0, 0, width, height});
@@ -29,7 +29,7 @@ class PagePrintTest : public test::PageFixture {
 
 TEST_F(PagePrintTest, PrintsTheWholeChapterFromVerseOne) {
   settings_.header = 1;
-  const int pages = Print({1, 1, 3, 2}, 900, 300, kPrintChapter);
+  const int pages = Print({1, 1, 3, 2}, 900, 300, PrintScope::kChapter);
   EXPECT_GT(pages, 1);
   EXPECT_EQ(Count("newpage"), pages - 1);
   EXPECT_EQ(Count("text 282,"), pages);  // the footer, centred, on every page
@@ -45,15 +45,15 @@ TEST_F(PagePrintTest, PrintsTheWholeChapterFromVerseOne) {
 }
 
 TEST_F(PagePrintTest, PrintsOnePageFromThePagePosition) {
-  EXPECT_EQ(Print({1, 1, 3, 2}, 900, 460, kPrintPage), 1);
+  EXPECT_EQ(Print({1, 1, 3, 2}, 900, 460, PrintScope::kPage), 1);
   EXPECT_EQ(Count("newpage"), 0);
   EXPECT_EQ(printer_.Dump().find("\"xiwarb\""), std::string::npos);  // starts at 3:2
 }
 
 TEST_F(PagePrintTest, AChapterThatFitsAndTheTextsLastChapterPrintOnePage) {
-  EXPECT_EQ(Print({1, 2, 1, 1}, 2000, 2000, kPrintChapter), 1);
+  EXPECT_EQ(Print({1, 2, 1, 1}, 2000, 2000, PrintScope::kChapter), 1);
   // A page too small for a single word ends the job instead of looping.
-  EXPECT_EQ(Print({1, 1, 1, 1}, 2000, 100, kPrintChapter), 1);
+  EXPECT_EQ(Print({1, 1, 1, 1}, 2000, 100, PrintScope::kChapter), 1);
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ class PageRealData : public ::testing::Test {
   std::unique_ptr<PageEnv> env_;
   std::string programDir_;
   Page page_;
-  int reload_ = 0;
+  WordReload reload_ = WordReload::kValid;
 };
 
 TEST_F(PageRealData, GenesisOneWithItsLinesNumbersAndValues) {

@@ -41,7 +41,7 @@ class MainWindowTest : public ::testing::Test {
       shown_.push_back(d.objectName().toStdString() + ":" + d.windowTitle().toStdString());
       if (auto* build = dynamic_cast<TMakeDB*>(&d)) {
         build->show();
-        if (build->buildOptions != 0)
+        if (build->buildOptions.Any())
           build->FormActivate();
         else
           build->StartClick();
@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, KeysPageAndStepThroughTheText) {
   // F12 asks for the words again.
   Paint();
   Key(Qt::Key_F12);
-  EXPECT_EQ(form_->GetSession().view.reloadWords, -1);
+  EXPECT_EQ(form_->GetSession().view.reloadWords, WordReload::kReadAgain);
 }
 
 TEST_F(MainWindowTest, GoToVerseAndTheHistory) {

@@ -115,7 +115,7 @@ TEST_F(MakeDBTest, YesLoadsTheDefaultStrongsAndAutoCloseClosesTheDialog) {
 }
 
 TEST_F(MakeDBTest, BookOptionBuildsAtOnceWithoutStartOrQuestion) {
-  form_.buildOptions = 4;
+  form_.buildOptions = BuildFlags{false, false, true};
   form_.autoClose = true;
   form_.show();
   ASSERT_TRUE(WaitFor([&] { return !form_.isVisible(); }));

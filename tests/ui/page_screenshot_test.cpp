@@ -148,7 +148,7 @@ class PageScreenshot : public ::testing::Test {
   // Paints the page at `at` and writes it as `name`.png; returns the image.
   QImage Shoot(Citation at, const std::string& name) {
     WriteInterlinear(at);
-    set_->SetFOccView(set_->FOccView(), settings_.markFOcc, at.book);
+    set_->SetFOccView(set_->CurrentFOccView(), FOccViewSetting(settings_.markFOcc), at.book);
     layout_.fonts = MakePageFonts(settings_);
     layout_.geometryChanged = true;
     view_.currentCite = at;

@@ -78,7 +78,7 @@ TEST_F(PrintJobTest, PrintChapterWritesEveryPageOfTheChapterFromVerseOne) {
   const Citation at{1, 1, 20, 3};
   ShowScreen(at);
   const std::string pdf = dir_.File("chapter.pdf");
-  const int pages = PrintToPdf(pdf, Scene(), ui_, kPrintChapter);
+  const int pages = PrintToPdf(pdf, Scene(), ui_, PrintScope::kChapter);
   EXPECT_GT(pages, 2) << "900 words at 600 dpi take several A4 pages";
   EXPECT_EQ(PdfPages(pdf), pages);
   EXPECT_TRUE(ui_.messages.empty());
@@ -88,20 +88,20 @@ TEST_F(PrintJobTest, PrintChapterWritesEveryPageOfTheChapterFromVerseOne) {
 
   // From verse 1 the same chapter gives the same job.
   ShowScreen({1, 1, 1, 1});
-  EXPECT_EQ(PrintToPdf(dir_.File("again.pdf"), Scene(), ui_, kPrintChapter), pages);
+  EXPECT_EQ(PrintToPdf(dir_.File("again.pdf"), Scene(), ui_, PrintScope::kChapter), pages);
 }
 
 TEST_F(PrintJobTest, PrintPageWritesOnePage) {
   const Citation at{1, 1, 30, 1};
   ShowScreen(at);
   const std::string pdf = dir_.File("page.pdf");
-  EXPECT_EQ(PrintToPdf(pdf, Scene(), ui_, kPrintPage), 1);
+  EXPECT_EQ(PrintToPdf(pdf, Scene(), ui_, PrintScope::kPage), 1);
   EXPECT_EQ(PdfPages(pdf), 1);
   ExpectScreenAsBefore(at);
 
   // A chapter that fits on one sheet is a one-page job too.
   ShowScreen({1, 2, 1, 1});
-  EXPECT_EQ(PrintToPdf(dir_.File("two.pdf"), Scene(), ui_, kPrintChapter), 1);
+  EXPECT_EQ(PrintToPdf(dir_.File("two.pdf"), Scene(), ui_, PrintScope::kChapter), 1);
   EXPECT_EQ(PdfPages(dir_.File("two.pdf")), 1);
 }
 
@@ -109,7 +109,7 @@ TEST_F(PrintJobTest, AFileThatCannotBeWrittenIsReportedAndChangesNothing) {
   const Citation at{1, 1, 5, 1};
   ShowScreen(at);
   const std::string pdf = dir_.File("no-such-folder/out.pdf");
-  EXPECT_EQ(PrintToPdf(pdf, Scene(), ui_, kPrintChapter), 0);
+  EXPECT_EQ(PrintToPdf(pdf, Scene(), ui_, PrintScope::kChapter), 0);
   ASSERT_EQ(ui_.messages.size(), 1u);
   EXPECT_EQ(ui_.messages[0], "Cannot print: " + pdf + " could not be opened");
   EXPECT_FALSE(fs::exists(pdf));
@@ -126,8 +126,8 @@ TEST_F(PrintJobTest, WithoutAPrinterTheJobGoesToAPdfInTheDataRoot) {
   const std::string oldRoot = old ? old : "";
   setenv("ORV_ROOT", root.c_str(), 1);
   ShowScreen({1, 1, 1, 1});
-  const PrintResult first = PrintOnDefaultPrinter(Scene(), ui_, kPrintPage);
-  const PrintResult second = PrintOnDefaultPrinter(Scene(), ui_, kPrintPage);
+  const PrintResult first = PrintOnDefaultPrinter(Scene(), ui_, PrintScope::kPage);
+  const PrintResult second = PrintOnDefaultPrinter(Scene(), ui_, PrintScope::kPage);
   if (old)
     setenv("ORV_ROOT", oldRoot.c_str(), 1);
   else

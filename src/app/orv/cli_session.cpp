@@ -21,7 +21,7 @@ CliSession::CliSession(std::ostream& out, std::ostream& err, bool yes) : ui(out,
 
 // Closing every store writes what the command changed.
 CliSession::~CliSession() {
-  set->SetFOccView(set->FOccView(), 0, 0);
+  set->SetFOccView(set->CurrentFOccView(), FOccView::kNone, 0);
   for (TXRDataStore* s : {&set->WordDS, &set->FOccDS, &set->FOc2DS, &set->CiteDS, &set->XlatDS,
                           &set->BookDS, static_cast<TXRDataStore*>(&set->BookFOccDS)}) {
     s->ForceClose();

@@ -107,7 +107,8 @@ int CmdPage(const Args& args, std::ostream& out, std::ostream& err) {
     err << "orv page: " << kInvalidCiteMessage << " (" << kPageUsage << ")\n";
     return 2;
   }
-  set.SetFOccView(kFOccNone, session.settings.markFOcc, view.currentCite.book);
+  set.SetFOccView(FOccView::kNone, FOccViewSetting(session.settings.markFOcc),
+                  view.currentCite.book);
 
   std::unique_ptr<KjvIndex> kjvIndex;
   std::unique_ptr<TKJV> kjv;

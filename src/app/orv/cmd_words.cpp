@@ -40,7 +40,7 @@ int CmdWords(const Args& args, std::ostream& out, std::ostream& err) {
   CliPage cli(session);
   Page& page = cli.page;
   PageEnv& env = cli.env;
-  int& reload = cli.view.reloadWords;
+  WordReload& reload = cli.view.reloadWords;
 
   DatastoreCounts counts(set);
   Citation cite = kFirstCite;

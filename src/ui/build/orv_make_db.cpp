@@ -94,7 +94,7 @@ void TMakeDB::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
   FormShow();
-  if (buildOptions != 0) {
+  if (buildOptions.Any()) {
     // Build once the dialog is on screen, as its activation would.
     activatePending_ = true;
     QTimer::singleShot(0, this, [this] {
@@ -120,7 +120,7 @@ void TMakeDB::FormShow() {
 
 void TMakeDB::FormActivate() {
   activatePending_ = false;
-  if (buildOptions == 0 || building_ || !isVisible()) return;
+  if (!buildOptions.Any() || building_ || !isVisible()) return;
   Build(flags_);
   if (autoClose || closeWhenBuilt_) done(QDialog::Rejected);
 }

@@ -33,9 +33,9 @@ class TMakeDB : public QDialog {
   ~TMakeDB() override;
 
   // Inputs, set by the caller before each show.
-  // 0: decide on show what to build; else bit 0 WORD (with FOCC and FOC2),
-  // bit 1 CITE, bit 2 BOOK, built at once without pressing Start.
-  int buildOptions = 0;
+  // None: decide on show what to build; else these stores (WORD with FOCC
+  // and FOC2), built at once without pressing Start.
+  BuildFlags buildOptions;
   // Close by itself when the build has finished.
   bool autoClose = false;
   // Reads the default Strong's numbers (after Yes to the question); may be

@@ -87,11 +87,12 @@ TForm1::TForm1(UserInterface& ui, const std::string& programDir, const std::stri
                QWidget* parent)
     : QMainWindow(parent),
       ui_(ui),
-      session_(ui, programDir, settingsPath,
-               SessionHooks{[this](int options, bool autoClose) { ShowBuild(options, autoClose); },
-                            [this](const std::string& caption, const std::string& file) {
-                              ShowDocument(caption, file);
-                            }}) {
+      session_(
+          ui, programDir, settingsPath,
+          SessionHooks{[this](BuildFlags asked, bool autoClose) { ShowBuild(asked, autoClose); },
+                       [this](const std::string& caption, const std::string& file) {
+                         ShowDocument(caption, file);
+                       }}) {
   runModal = [](QDialog& d) { return d.exec(); };
   setObjectName("Form1");
   setWindowTitle(kMainCaption);
@@ -325,14 +326,14 @@ void TForm1::FormClose() {
   if (lookup_) lookup_->Close();
 }
 
-void TForm1::Print(int scope) {
+void TForm1::Print(PrintScope scope) {
   session_.printWholePage = scope;
   PrintOnDefaultPrinter(session_, ui_, scope);
   centralWidget()->update();
 }
 
-void TForm1::PrintPage1Click() { Print(kPrintPage); }
-void TForm1::Print1Click() { Print(kPrintChapter); }
+void TForm1::PrintPage1Click() { Print(PrintScope::kPage); }
+void TForm1::Print1Click() { Print(PrintScope::kChapter); }
 
 void TForm1::Exit1Click() {
   session_.windowAlive = false;
@@ -368,24 +369,24 @@ void TForm1::Goto1Click() {
   centralWidget()->update();
 }
 
-void TForm1::ShowBuild(int options, bool autoClose) {
-  makeDb_->buildOptions = options;
+void TForm1::ShowBuild(BuildFlags asked, bool autoClose) {
+  makeDb_->buildOptions = asked;
   makeDb_->autoClose = autoClose;
   runModal(*makeDb_);
 }
 
 bool TForm1::EnsureDatastores() {
-  return orv::EnsureDatastores(*session_.stores, ui_, [this] { ShowBuild(0, true); });
+  return orv::EnsureDatastores(*session_.stores, ui_, [this] { ShowBuild(BuildFlags{}, true); });
 }
 
 void TForm1::BuildDB1Click() {
-  ShowBuild(0, false);
+  ShowBuild(BuildFlags{}, false);
   session_.Relayout(true);
   centralWidget()->update();
 }
 
 void TForm1::VerifyDB1Click() {
-  VerifyDatastores(*session_.stores, ui_, [this] { ShowBuild(0, true); });
+  VerifyDatastores(*session_.stores, ui_, [this] { ShowBuild(BuildFlags{}, true); });
 }
 
 void TForm1::ShowDocument(const std::string& caption, const std::string& file) {

@@ -89,9 +89,9 @@ class TForm1 : public QMainWindow {
   void BuildMenus();
   QAction* AddItem(QMenu* menu, const char* name, const char* caption, void (TForm1::*handler)(),
                    const QKeySequence& shortcut = {});
-  void ShowBuild(int options, bool autoClose);
+  void ShowBuild(BuildFlags asked, bool autoClose);
   void Changed(bool changed);
-  void Print(int scope);
+  void Print(PrintScope scope);
   Citation Backward(Citation end);
 
   UserInterface& ui_;

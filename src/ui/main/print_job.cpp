@@ -54,7 +54,7 @@ std::string PrintFileName(const QDateTime& when) {
 }
 
 int PrintOnDevice(QPagedPaintDevice& device, const std::string& name, const PrintScene& scene,
-                  UserInterface& ui, int scope) {
+                  UserInterface& ui, PrintScope scope) {
   int pages = 0;
   bool refused = false;
   bool ended = false;
@@ -76,7 +76,8 @@ int PrintOnDevice(QPagedPaintDevice& device, const std::string& name, const Prin
   return pages;
 }
 
-int PrintToPdf(const std::string& path, const PrintScene& scene, UserInterface& ui, int scope) {
+int PrintToPdf(const std::string& path, const PrintScene& scene, UserInterface& ui,
+               PrintScope scope) {
   QPdfWriter pdf(QString::fromStdString(path));
   pdf.setResolution(kPrintDpi);
   pdf.setTitle(kDocumentName);
@@ -87,7 +88,7 @@ int PrintToPdf(const std::string& path, const PrintScene& scene, UserInterface& 
   return PrintOnDevice(pdf, path, scene, ui, scope);
 }
 
-PrintResult PrintOnDefaultPrinter(const PrintScene& scene, UserInterface& ui, int scope) {
+PrintResult PrintOnDefaultPrinter(const PrintScene& scene, UserInterface& ui, PrintScope scope) {
   PrintResult result;
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) {
@@ -107,7 +108,7 @@ PrintResult PrintOnDefaultPrinter(const PrintScene& scene, UserInterface& ui, in
   return result;
 }
 
-PrintResult PrintOnDefaultPrinter(Session& session, UserInterface& ui, int scope) {
+PrintResult PrintOnDefaultPrinter(Session& session, UserInterface& ui, PrintScope scope) {
   const PrintScene scene{session.layout, session.page, *session.env, session.view,
                          session.settings.showKJV ? session.kjv.get() : nullptr};
   return PrintOnDefaultPrinter(scene, ui, scope);

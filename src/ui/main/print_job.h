@@ -8,6 +8,8 @@
 #include <QDateTime>
 #include <string>
 
+#include "page/page_print.h"
+
 class QPagedPaintDevice;
 
 namespace orv {
@@ -40,26 +42,27 @@ struct PrintResult {
   std::string pdfPath;  // native path of the PDF written when there was no printer
 };
 
-// The main window's print command: prints `scope` (kPrintPage or
-// kPrintChapter) on the default printer at 600 dpi. With no printer set up
+// The main window's print command: prints `scope` (PrintScope::kPage or
+// PrintScope::kChapter) on the default printer at 600 dpi. With no printer set up
 // the job goes to a new PDF file "Orvane print YYYY-MM-DD HHMMSS.pdf" in the
 // data root, and a message tells the user its path. A printer or file that
 // cannot be opened, or a job that does not complete, gives a message naming
 // it. The position, header mode and screen geometry are as before in every
 // case; the caller repaints.
-PrintResult PrintOnDefaultPrinter(const PrintScene& scene, UserInterface& ui, int scope);
-PrintResult PrintOnDefaultPrinter(Session& session, UserInterface& ui, int scope);
+PrintResult PrintOnDefaultPrinter(const PrintScene& scene, UserInterface& ui, PrintScope scope);
+PrintResult PrintOnDefaultPrinter(Session& session, UserInterface& ui, PrintScope scope);
 
 // Prints into a PDF file at `path` (native; replaced when it exists), A4
 // with 10 mm margins, at 600 dpi. Returns the pages printed; 0 with a
 // message when the file cannot be written.
-int PrintToPdf(const std::string& path, const PrintScene& scene, UserInterface& ui, int scope);
+int PrintToPdf(const std::string& path, const PrintScene& scene, UserInterface& ui,
+               PrintScope scope);
 
 // Prints on a device whose page and resolution are already set. `name`
 // names the device in messages. Returns the pages printed; 0 with a message
 // when the device cannot be opened or the job does not complete.
 int PrintOnDevice(QPagedPaintDevice& device, const std::string& name, const PrintScene& scene,
-                  UserInterface& ui, int scope);
+                  UserInterface& ui, PrintScope scope);
 
 // The PDF file's name for a job started at `when`.
 std::string PrintFileName(const QDateTime& when);
