@@ -23,11 +23,13 @@
 #include <functional>
 #include <string>
 
+#include "model/version.h"
+
 namespace orv {
 
 inline constexpr const char* kArchiveMagic = "ORV Archive File";
 inline constexpr const char* kArchiveVersionPrefix = "Version ";
-inline constexpr const char* kArchiveVersion = "1.9.1";
+inline constexpr const char* kArchiveVersion = ORV_VERSION;
 inline constexpr const char* kDefaultStrongsFile = "Strongs.dat";
 
 // Results of reading an archive. Any value but kArchiveOk is a failure.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cite/book_match.h"
+#include "model/books.h"
 
 namespace orv {
 namespace {
@@ -90,7 +91,7 @@ int ParseCitation(std::string_view text, Citation& cite, CiteCounts& counts) {
   // below it "last" when they were left out. Counts are kept to a byte, as
   // the citation holds them.
   if (b == kLast) {
-    b = 39;
+    b = kBookCount;
     if (c == 0) c = kLast;
   }
   if (c == kLast) {

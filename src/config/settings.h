@@ -17,6 +17,7 @@
 
 #include "config/il_sources.h"
 #include "model/citation.h"
+#include "model/version.h"
 
 namespace orv {
 
@@ -24,7 +25,7 @@ class FileSystem;
 class UserInterface;
 
 // The version this program writes and compares files against.
-inline constexpr std::string_view kSettingsVersion = "1.9.1";
+inline constexpr std::string_view kSettingsVersion = kProgramVersion;
 inline constexpr size_t kILFontNameCapacity = 39;  // bytes
 inline constexpr std::string_view kNewerVersionMessage =
     "Initialization file is newer than program version";

@@ -16,7 +16,10 @@ namespace orv {
 static_assert(std::endian::native == std::endian::little, "record layouts assume little-endian");
 
 inline constexpr int kWordCap = 11;
-inline constexpr int kGlossCap = 39;
+inline constexpr int kGlossCap = 39;  // a definition, and a gloss on the page
+
+// Strong's Hebrew numbers run 1..kStrongsCount.
+inline constexpr int kStrongsCount = 8674;
 
 // A length-prefixed text of capacity N: one length byte, then N bytes. The
 // builder pads unused bytes with spaces.

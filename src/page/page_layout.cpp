@@ -39,7 +39,7 @@ void DeriveGeometry(PageLayout& layout, const Rect& clip, bool kjvShown) {
   PageGeometry& g = layout.geo;
   g.clip = clip;
   g.left = clip.left;
-  g.right = kjvShown ? clip.right * 70 / 100 : clip.right;
+  g.right = kjvShown ? clip.right * kHebrewWidthPercent / 100 : clip.right;
   g.top = clip.top;
   g.bottom = clip.bottom - layout.spacing.footer;
   g.usableWidth = g.right - g.left;

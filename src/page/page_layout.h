@@ -21,6 +21,8 @@ namespace orv {
 
 struct Settings;
 
+// With the King James column shown, the Hebrew takes this share of the width.
+inline constexpr int kHebrewWidthPercent = 70;
 inline constexpr int kMaxVerseLabels = 50;
 inline constexpr int kMaxKjvHits = 256;
 

@@ -3,6 +3,8 @@
 // footer line.
 #pragma once
 
+#include "model/version.h"
+
 namespace orv {
 
 class PrinterSurface;
@@ -12,7 +14,7 @@ struct PageEnv;
 struct PageLayout;
 struct ViewState;
 
-inline constexpr const char kPrintFooter[] = "Hebrew Orvane, Version 1.9.1";
+inline constexpr const char* kPrintFooter = kProgramCaption;
 
 // `PrintWholePage`: what Print prints.
 enum class PrintScope {

@@ -10,6 +10,7 @@
 
 #include "interlinear/line_source.h"
 #include "model/citation.h"
+#include "model/records.h"
 
 namespace orv {
 
@@ -20,7 +21,7 @@ struct Settings;
 inline constexpr int kLineCount = 9;              // line 0 = Hebrew, 1..8 interlinear
 inline constexpr int kPageSlots = 1280;           // entries 1..1279 are used
 inline constexpr int kPageWanted = 512;           // words a page asks for
-inline constexpr size_t kEntryTextCapacity = 39;  // bytes per text
+inline constexpr size_t kEntryTextCapacity = kGlossCap;  // bytes per text
 
 // One buffered word.
 struct WordEntry {

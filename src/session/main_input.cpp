@@ -4,6 +4,7 @@
 
 #include "cite/cite_counts.h"
 #include "model/letters.h"
+#include "model/records.h"
 #include "page/hit_test.h"
 #include "session/navigation.h"
 #include "session/session.h"
@@ -169,7 +170,7 @@ std::string CheckStrongsNumber(const std::string& text, int& number) {
   auto [ptr, ec] = std::from_chars(first, last, value);
   if (ec == std::errc::result_out_of_range) return kStrongsOutOfRange;
   if (ec != std::errc() || ptr != last) return kNotANumber;
-  if (value < 1 || value > 8674) return kStrongsOutOfRange;
+  if (value < 1 || value > kStrongsCount) return kStrongsOutOfRange;
   number = static_cast<int>(value);
   return "";
 }

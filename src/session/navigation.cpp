@@ -2,6 +2,7 @@
 
 #include "cite/cite_counts.h"
 #include "cite/cite_parse.h"
+#include "model/books.h"
 #include "model/datastore_set.h"
 #include "model/records.h"
 #include "page/view_state.h"
@@ -79,7 +80,7 @@ bool GoToVerse(ViewState& v, const std::string& text, CiteCounts& counts) {
 }
 
 bool NextBook(ViewState& v) {
-  if (v.currentCite.book >= 39) return false;
+  if (v.currentCite.book >= kBookCount) return false;
   return Move(v, At(v.currentCite.book + 1, 1, 1));
 }
 

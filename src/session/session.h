@@ -14,6 +14,7 @@
 #include "kjv/kjv_index.h"
 #include "kjv/kjv_text.h"
 #include "model/datastore_set.h"
+#include "model/version.h"
 #include "page/page_layout.h"
 #include "page/page_print.h"
 #include "page/page_words.h"
@@ -24,7 +25,7 @@ namespace orv {
 class Surface;
 class UserInterface;
 
-inline constexpr const char kMainCaption[] = "Hebrew Orvane, Version 1.9.1";
+inline constexpr const char* kMainCaption = kProgramCaption;
 inline constexpr const char kApplicationTitle[] = "Hebrew Orvane";
 
 // What the session asks of the window's dialogs. Each may be left empty.

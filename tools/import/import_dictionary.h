@@ -10,10 +10,11 @@
 
 #include "import/dict_markup.h"
 #include "import/import_result.h"
+#include "model/records.h"
 
 namespace orv {
 
-inline constexpr int kHebrewEntries = 8674;  // Strong's Hebrew numbers run 1..8674
+inline constexpr int kHebrewEntries = kStrongsCount;  // one entry per Strong's Hebrew number
 inline constexpr size_t kDefColumns = 80;    // widest line of the dictionary file
 
 // Writes outDir + "Hebrew.def" (CR LF, UTF-8): for every number 1..8674 in

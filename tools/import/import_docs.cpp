@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "model/version.h"
+
 namespace orv {
 
 namespace {
@@ -16,7 +18,7 @@ struct Para {
 };
 
 constexpr Para kReadme[] = {
-    {Style::kTitle, nullptr, "Hebrew Orvane 1.9.1: Release Notes"},
+    {Style::kTitle, nullptr, "Hebrew Orvane " ORV_VERSION ": Release Notes"},
     {Style::kText, nullptr,
      "This version brings the foundations of the program: its own datastores, the tools that build "
      "and check "
