@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/path_map.h"
 #include "platform/program_dir.h"
 #include "reference/strongs_lookup.h"
 #include "reference/supplement_list.h"
@@ -67,8 +68,8 @@ int main() {
     return 0;
   }
   orv::SupplementList supplements;
-  supplements.Load(prog + "/" + orv::kSupplementFile);
-  orv::StrongsLookup lookup(prog + "/" + orv::kDictionaryFile, scratch + "/Hebrew.XRD",
+  supplements.Load(orv::JoinPath(prog, orv::kSupplementFile));
+  orv::StrongsLookup lookup(orv::JoinPath(prog, orv::kDictionaryFile), scratch + "/Hebrew.XRD",
                             supplements);
 
   auto start = Clock::now();

@@ -17,7 +17,7 @@ set(ORV_LAYERS
   "build:       model datastore platform"
   "archive:     build model datastore platform"
   "cite:        model datastore platform"
-  "kjv:         config cite model datastore platform"
+  "kjv:         cite model datastore platform"
   "interlinear: config model datastore platform"
   "page:        interlinear kjv cite config build model datastore platform"
   "reference:   config model datastore platform"

@@ -7,6 +7,7 @@
 #include "model/books.h"
 #include "model/records.h"
 #include "model/text_reader.h"
+#include "platform/path_map.h"
 
 namespace orv {
 namespace {
@@ -272,12 +273,10 @@ int32_t ReadArchive(DatastoreSet& ds, const std::string& nativePath,
 int32_t SetStrDef(DatastoreSet& ds, const std::string& programDir, bool nonZeroOnly,
                   const ArchiveStatus& status) {
   if (status) status("Read default Strong's archive");
-  std::string path = programDir;
-  if (!path.empty() && path.back() != '/') path += '/';
   ArchiveReadOptions options;
   options.strongsOnly = true;
   options.nonZeroOnly = nonZeroOnly;
-  return ReadArchive(ds, path + kDefaultStrongsFile, options, status);
+  return ReadArchive(ds, JoinPath(programDir, kDefaultStrongsFile), options, status);
 }
 
 std::string ArchiveReadMessage(int32_t result, bool defaultStrongs) {

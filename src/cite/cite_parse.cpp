@@ -4,6 +4,7 @@
 
 #include "cite/book_match.h"
 #include "model/books.h"
+#include "model/text_utils.h"
 
 namespace orv {
 namespace {
@@ -25,10 +26,6 @@ void ReplaceLast(std::string& s) {
   }
 }
 
-void TrimBlanks(std::string& s) {
-  while (!s.empty() && s.back() == ' ') s.pop_back();
-}
-
 }  // namespace
 
 int ParseCitation(std::string_view text, Citation& cite, CiteCounts& counts) {
@@ -39,7 +36,7 @@ int ParseCitation(std::string_view text, Citation& cite, CiteCounts& counts) {
     if (open == std::string::npos || open == 0) return kCiteUnreadable;
     s.resize(open);
   }
-  TrimBlanks(s);
+  s = TrimRight(s);
   if (s.empty()) return kCiteUnreadable;
 
   // Numbers come off the end one at a time; the character before each says
@@ -62,7 +59,7 @@ int ParseCitation(std::string_view text, Citation& cite, CiteCounts& counts) {
     }
     s.resize(start == 0 ? 0 : start - 1);
   }
-  TrimBlanks(s);
+  s = TrimRight(s);
   if (s.size() > kBookTextMax) s.resize(kBookTextMax);
 
   int b = cite.book;

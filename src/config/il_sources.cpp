@@ -1,15 +1,8 @@
 #include "config/il_sources.h"
 
-namespace orv {
+#include "platform/utf8.h"
 
-std::string FitText(std::string_view text, size_t capacity) {
-  if (text.size() <= capacity) return std::string(text);
-  size_t cut = capacity;
-  // Back up over continuation bytes to the start of the sequence that the
-  // cut would split; that whole sequence goes.
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  return std::string(text.substr(0, cut));
-}
+namespace orv {
 
 bool HebrewSources::Append(std::string_view name, std::string_view path) {
   if (count >= kMaxHebrewSources) return false;

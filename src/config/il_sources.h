@@ -30,10 +30,6 @@ enum class SourceKind {
   kDatabase,  // a translation database (XLAT, reached through CITE)
 };
 
-// `text` shortened to at most `capacity` bytes, never ending inside a UTF-8
-// sequence (a sequence that would not fit whole is dropped whole).
-std::string FitText(std::string_view text, size_t capacity);
-
 // One source. `path` is a stored directory path such as "ILT_X\" or
 // "C:\Data\"; it is kept as written (see platform/path_map.h).
 struct SourceEntry {

@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "model/text_utils.h"
+#include "platform/utf8.h"
+
 namespace orv {
 
 namespace {
@@ -34,12 +37,6 @@ class LineCursor {
 };
 
 enum class Section { kNone, kProgram, kData, kPreferences };
-
-std::string_view TrimBlanks(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
 
 // Columns are 1-based; the text from column `first` to the end of the line.
 std::string_view FromColumn(std::string_view line, size_t first) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "platform/utf8.h"
+
 namespace orv {
 
 namespace {

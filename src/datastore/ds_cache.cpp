@@ -14,6 +14,7 @@
 #include <random>
 
 #include "datastore/ds_control.h"
+#include "platform/path_map.h"
 
 namespace orv {
 namespace {
@@ -71,10 +72,8 @@ int32_t WriteBack(TDSControl& c, DSCacheEntry& e) {
     if (c.named) return kDSShortWrite;
     // An unnamed store makes its spill file on the first block that must
     // leave memory.
-    std::string dir = c.spillDir;
-    if (!dir.empty() && dir.back() != '/') dir += '/';
     for (int attempt = 0; attempt < 8 && !c.file; ++attempt) {
-      c.path = dir + SpillName();
+      c.path = JoinPath(c.spillDir, SpillName());
       c.file = c.fs->Create(c.path);
     }
     if (!c.file) {

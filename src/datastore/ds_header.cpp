@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/utf8.h"
+
 namespace orv {
 namespace {
 
@@ -86,11 +88,7 @@ std::string DSTextValue(const DSText12& field) {
 
 DSText12 DSTextField(const std::string& text, int cap) {
   DSText12 f{};
-  size_t len = std::min<size_t>(text.size(), static_cast<size_t>(std::clamp(cap, 0, 11)));
-  // Back off over UTF-8 continuation bytes so a character is never cut in half.
-  if (len < text.size()) {
-    while (len > 0 && (static_cast<uint8_t>(text[len]) & 0xC0) == 0x80) --len;
-  }
+  const size_t len = Utf8FitLength(text, static_cast<size_t>(std::clamp(cap, 0, 11)));
   f[0] = static_cast<uint8_t>(len);
   std::memcpy(f.data() + 1, text.data(), len);
   return f;

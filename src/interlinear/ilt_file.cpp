@@ -8,6 +8,7 @@
 #include "model/citation.h"
 #include "model/source_reader.h"
 #include "model/temp_file.h"
+#include "model/text_utils.h"
 
 namespace orv {
 namespace {
@@ -108,7 +109,7 @@ std::vector<IltVerse> ReadIltChapter(std::string_view text, uint8_t chapter) {
     int start = 0;
     int end = 0;
     uint8_t n = 0;
-    if (!line.empty() && line.front() != '*' && NextToken(line, start, end) && start == 1 &&
+    if (!line.empty() && line.front() != '*' && NextField(line, start, end) && start == 1 &&
         ParseCiteNumber(line.substr(0, static_cast<size_t>(end)), n)) {
       inVerse = scanner.Chapter() == chapter;
       if (inVerse) verses.push_back(IltVerse{chapter, n, {}});

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "model/books.h"
+#include "platform/path_map.h"
 
 namespace orv {
 
@@ -14,9 +15,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string KjvBookPath(const std::string& programDir, int book) {
   if (book < 1 || book > kBookCount) return "";
-  std::string path = programDir;
-  if (!path.empty() && path.back() != '/') path += '/';
-  return path + "KJV/" + BookCode(book) + ".str";
+  return JoinPath(programDir, "KJV/" + BookCode(book) + ".str");
 }
 
 bool ParseKjvVerseLine(std::string_view line, KjvVerseLine& out) {

@@ -1,8 +1,8 @@
 #include "kjv/kjv_text.h"
 
-#include "config/il_sources.h"
 #include "kjv/kjv_line.h"
 #include "model/text_utils.h"
+#include "platform/utf8.h"
 
 namespace orv {
 

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "model/citation.h"
+#include "platform/utf8.h"
 
 namespace orv {
 
@@ -28,16 +29,11 @@ struct PText {
   uint8_t len = 0;
   std::array<char, N> text{};
 
-  std::string_view View() const {
-    return {text.data(), len <= N ? len : static_cast<size_t>(N)};
-  }
+  std::string_view View() const { return {text.data(), len <= N ? len : static_cast<size_t>(N)}; }
   std::string Str() const { return std::string(View()); }
   // Cuts `s` to N bytes (never inside a UTF-8 sequence) and pads with spaces.
   void Set(std::string_view s) {
-    size_t n = s.size() < static_cast<size_t>(N) ? s.size() : static_cast<size_t>(N);
-    if (n < s.size()) {
-      while (n > 0 && (static_cast<uint8_t>(s[n]) & 0xC0) == 0x80) --n;
-    }
+    const size_t n = Utf8FitLength(s, static_cast<size_t>(N));
     len = static_cast<uint8_t>(n);
     text.fill(' ');
     for (size_t i = 0; i < n; ++i) text[i] = s[i];
@@ -62,17 +58,17 @@ using FoccRec = WordRec;
 // place in word order.
 struct Foc2Rec {
   Word12 word;
-  Citation cite;    // first occurrence in the text
-  Word12 source;    // the word in source spelling (filled by the pointer pass)
+  Citation cite;  // first occurrence in the text
+  Word12 source;  // the word in source spelling (filled by the pointer pass)
   int32_t reserved = 0;
 };
 
 // One per word occurrence, in text order.
 struct CiteRec {
   Citation cite;
-  int32_t foc2 = 0;    // record number of the word's FOC2 record
-  uint8_t use = 0;     // definition selection 0..5
-  uint8_t flags = 0;   // bit 0: occurrence marked
+  int32_t foc2 = 0;   // record number of the word's FOC2 record
+  uint8_t use = 0;    // definition selection 0..5
+  uint8_t flags = 0;  // bit 0: occurrence marked
   uint16_t strongs = 0;
 };
 
@@ -90,8 +86,8 @@ struct XlatRec {
 struct BookRec {
   uint8_t book = 0;
   uint8_t chapter = 0;
-  int16_t verses = 0;   // highest verse number seen in the chapter
-  int32_t offset = 0;   // byte offset of the chapter's line in the book's source file
+  int16_t verses = 0;  // highest verse number seen in the chapter
+  int32_t offset = 0;  // byte offset of the chapter's line in the book's source file
 };
 
 #pragma pack(pop)

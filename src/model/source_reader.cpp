@@ -20,9 +20,7 @@ std::string SourceFolder(const std::string& programDir, const std::string& dataD
   if (!data.empty() && data.front() == '/') {
     dir = data;
   } else {
-    dir = programDir;
-    if (!dir.empty() && dir.back() != '/') dir += '/';
-    dir += data;
+    dir = JoinPath(programDir, data);
   }
   if (!dir.empty() && dir.back() != '/') dir += '/';
   return dir;
@@ -37,9 +35,6 @@ std::string SourceFilePath(const std::string& sourceDir, int book) {
 std::string CannotOpenMessage(int book) {
   return "** Cannot open input file " + BookCode(book) + " **";
 }
-
-// The same rule as the other space-separated readers of the program.
-bool NextToken(std::string_view line, int& start, int& end) { return NextField(line, start, end); }
 
 bool ParseCiteNumber(std::string_view token, uint8_t& value) {
   if (token.empty()) return false;
@@ -78,7 +73,7 @@ Directive ParseDirective(std::string_view line) {
   Directive d;
   int start = 0;
   int end = 1;  // past the "*"
-  if (!NextToken(line, start, end)) return d;
+  if (!NextField(line, start, end)) return d;
   d.name = Token(line, start, end);
   size_t after = static_cast<size_t>(end) + 1;  // one space after the name
   d.value = after < line.size() ? line.substr(after) : std::string_view();
@@ -97,16 +92,16 @@ SourceLine SourceScanner::Scan(std::string_view line, const WordSink& onWord) {
   int start = 0;
   int end = 0;
   SourceLine kind = SourceLine::kContinuation;
-  bool more = NextToken(line, start, end);
+  bool more = NextField(line, start, end);
   uint8_t n = 0;
   if (more && start == 1 && ParseCiteNumber(Token(line, start, end), n)) {
     verse_ = n;
     word_ = 0;
     kind = SourceLine::kVerse;
-    more = NextToken(line, start, end);
+    more = NextField(line, start, end);
   }
   if (!onWord) return kind;
-  for (; more; more = NextToken(line, start, end)) {
+  for (; more; more = NextField(line, start, end)) {
     std::string_view token = Token(line, start, end);
     if (token.front() == '<') continue;
     ++word_;  // wraps after 255, as the byte it is stored in

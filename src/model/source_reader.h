@@ -35,12 +35,6 @@ std::string SourceFilePath(const std::string& sourceDir, int book);
 // "** Cannot open input file " + the book's code + " **".
 std::string CannotOpenMessage(int book);
 
-// Finds the next token: `end` holds the previous token's last column (1-based;
-// 0 at the start of a line). Sets `start` to the first non-space column after
-// it and `end` to the token's last column. False when no token is left
-// (`start` is then beyond the line's length).
-bool NextToken(std::string_view line, int& start, int& end);
-
 // Whether `token` is a whole decimal number (digits only, at least one);
 // `value` receives it modulo 256.
 bool ParseCiteNumber(std::string_view token, uint8_t& value);

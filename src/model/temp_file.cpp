@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/path_map.h"
+
 namespace orv {
 namespace {
 
@@ -80,10 +82,8 @@ int CopyFile(const std::string& from, const std::string& to) {
 }  // namespace
 
 int MakeTempName(std::string& name, const std::string& directory) {
-  std::string base = directory;
-  if (!base.empty() && base.back() != '/') base += '/';
   for (int n = 0; n < kTempNameTries; ++n) {
-    std::string candidate = base + "ORV_" + std::to_string(n) + ".TMP";
+    std::string candidate = JoinPath(directory, "ORV_" + std::to_string(n) + ".TMP");
     // O_EXCL: a name that exists is in use by someone, never reused.
     int fd = OpenRetry(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     if (fd >= 0) {

@@ -39,6 +39,12 @@ bool NextNumber(std::string_view line, int& start, int& end, T& value) {
 
 }  // namespace
 
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
 std::string TrimRight(std::string_view text) {
   size_t n = text.size();
   while (n > 0 && text[n - 1] == ' ') --n;

@@ -11,6 +11,8 @@ namespace orv {
 
 // The text without its trailing spaces.
 std::string TrimRight(std::string_view text);
+// The text without its leading and trailing spaces.
+std::string_view TrimBlanks(std::string_view text);
 // The bytes of the text in reverse order (shows right-to-left text of
 // single-byte letters left to right).
 std::string Reverse(std::string_view text);

@@ -7,6 +7,7 @@
 #include "page/ilt_writeback.h"
 #include "page/page_stores.h"
 #include "page/page_words.h"
+#include "platform/utf8.h"
 
 namespace orv {
 namespace {

@@ -10,6 +10,7 @@
 #include "model/records.h"
 #include "page/ilt_writeback.h"
 #include "page/page_words.h"
+#include "platform/utf8.h"
 
 namespace orv {
 namespace {

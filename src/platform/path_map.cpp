@@ -32,6 +32,13 @@ std::string NativePath(const std::string& stored) {
   return s;
 }
 
+std::string JoinPath(std::string_view dir, std::string_view name) {
+  std::string path(dir);
+  if (!path.empty() && path.back() != '/') path += '/';
+  path += name;
+  return path;
+}
+
 bool MakeDirectory(const std::string& nativePath) {
   std::string p = nativePath;
   while (p.size() > 1 && p.back() == '/') p.pop_back();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace orv {
 
@@ -14,6 +15,10 @@ std::string DataRoot();
 // Maps a stored path to a native one: a leading "\ORV\" (any case) becomes
 // the data root, backslashes become slashes; "X:\..." loses its drive.
 std::string NativePath(const std::string& stored);
+
+// `dir` and `name` joined by one "/": none is added when `dir` is empty or
+// already ends in "/". Native paths.
+std::string JoinPath(std::string_view dir, std::string_view name);
 
 // Creates one directory level; an existing directory is fine.
 bool MakeDirectory(const std::string& nativePath);

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/utf8.h"
+
 namespace orv {
 namespace {
 
@@ -41,25 +43,6 @@ constexpr NamedChar kNamedChars[] = {
     {"emdash", 0x2014}, {"endash", 0x2013},    {"lquote", 0x2018},
     {"rquote", 0x2019}, {"ldblquote", 0x201C}, {"rdblquote", 0x201D},
     {"bullet", 0x2022}, {"emspace", 0x2003},   {"enspace", 0x2002}};
-
-void AppendUtf8(std::string& out, uint32_t c) {
-  if (c == 0 || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = 0xFFFD;
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';

@@ -127,27 +127,6 @@ TEST(SourceDelete, AddThenDeleteRestoresTheSelections) {
   EXPECT_EQ(o, Make(2, 3, sel));
 }
 
-TEST(FitText, NeverEndsInsideAUtf8Sequence) {
-  struct Row {
-    std::string text;
-    size_t capacity;
-    std::string expected;
-  };
-  const Row rows[] = {
-      {"abcdef", 6, "abcdef"},
-      {"abcdef", 4, "abcd"},
-      {"abc", 0, ""},
-      {"a\xD7\x90\xD7\x91", 4, "a\xD7\x90"},          // two-byte letters
-      {"a\xD7\x90\xD7\x91", 5, "a\xD7\x90\xD7\x91"},  // fits exactly
-      {"ab\xE2\x82\xAC", 4, "ab"},                    // euro sign, 3 bytes
-      {"ab\xF0\x9F\x98\x80z", 5, "ab"},               // 4-byte emoji
-      {"ab\xF0\x9F\x98\x80z", 6, "ab\xF0\x9F\x98\x80"},
-  };
-  for (const Row& r : rows) {
-    EXPECT_EQ(FitText(r.text, r.capacity), r.expected) << r.text << " / " << r.capacity;
-  }
-}
-
 TEST(HebrewSourceTable, HoldsFiveAndResetRestoresThePresetPath) {
   HebrewSources h;
   EXPECT_EQ(h.count, 0);

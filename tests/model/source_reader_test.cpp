@@ -120,20 +120,6 @@ TEST(SourceScanner, ReportsLineKindsAndDirectives) {
   EXPECT_EQ(s.Book(), 39);
 }
 
-TEST(SourceTokens, NextTokenWalksSpaceSeparatedRuns) {
-  std::string_view line = "  ab c\td  ";
-  int start = 0;
-  int end = 0;
-  ASSERT_TRUE(NextToken(line, start, end));
-  EXPECT_EQ(start, 3);
-  EXPECT_EQ(end, 4);
-  ASSERT_TRUE(NextToken(line, start, end));
-  EXPECT_EQ(start, 6);
-  EXPECT_EQ(end, 8) << "a tab does not separate tokens";
-  EXPECT_FALSE(NextToken(line, start, end));
-  EXPECT_GT(start, static_cast<int>(line.size()));
-}
-
 TEST(SourceTokens, CiteNumbersAreWholeDecimalsModulo256) {
   uint8_t v = 9;
   EXPECT_TRUE(ParseCiteNumber("0", v));

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "import/text_wrap.h"
+#include "platform/path_map.h"
 
 namespace orv {
 
@@ -15,11 +16,6 @@ namespace {
 
 constexpr char kPackage[] = "sword-dict-strongs-hebrew";
 constexpr char kDefaultModule[] = "StrongsHebrew";
-
-std::string OutPath(const std::string& dir, const char* name) {
-  if (dir.empty() || dir.back() == '/') return dir + name;
-  return dir + "/" + name;
-}
 
 ImportResult WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -119,7 +115,7 @@ ImportResult ImportDictionary(const std::string& outDir, const std::string& swor
     }
     file += texts[n];
   }
-  return WriteFile(OutPath(outDir, "Hebrew.def"), file);
+  return WriteFile(JoinPath(outDir, "Hebrew.def"), file);
 }
 
 ImportResult WriteSupplement(const std::string& outDir) {
@@ -170,7 +166,7 @@ ImportResult WriteSupplement(const std::string& outDir) {
     file += line;
     file += "\r\n";
   }
-  return WriteFile(OutPath(outDir, "OT.VRB"), file);
+  return WriteFile(JoinPath(outDir, "OT.VRB"), file);
 }
 
 }  // namespace orv

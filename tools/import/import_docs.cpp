@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "model/version.h"
+#include "platform/path_map.h"
 
 namespace orv {
 
@@ -187,7 +188,7 @@ ImportResult WriteRtf(const std::string& outDir, const char* name, const Para (&
   std::string rtf = "{\\rtf1\\fs24\r\n";
   for (const Para& p : paras) AppendPara(rtf, p);
   rtf += "}\r\n";
-  std::string path = outDir.empty() || outDir.back() == '/' ? outDir + name : outDir + "/" + name;
+  std::string path = JoinPath(outDir, name);
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(rtf.data(), static_cast<std::streamsize>(rtf.size()));
   out.close();

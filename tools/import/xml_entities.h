@@ -8,9 +8,6 @@
 
 namespace orv {
 
-// Appends the UTF-8 encoding of code point `cp`.
-void AppendUtf8(std::string& out, uint32_t cp);
-
 // Appends the character an entity body ("amp", "#1488", "#x5D0") stands for:
 // the five XML names and numeric references to a Unicode scalar value; false
 // (nothing appended) for anything else.

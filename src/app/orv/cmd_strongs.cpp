@@ -20,11 +20,11 @@ int CmdStrongs(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string programDir = ProgramDir();
   // A missing supplement list only means no suffix adds anything.
   SupplementList supplements;
-  supplements.Load(programDir + "/" + kSupplementFile);
+  supplements.Load(JoinPath(programDir, kSupplementFile));
   // The index lives with the other record files; without the data root it
   // cannot be made and every lookup reads the dictionary from the start.
   MakeDirectory(DataRoot());
-  StrongsLookup lookup(programDir + "/" + kDictionaryFile, NativePath(kStrongsIndexStored),
+  StrongsLookup lookup(JoinPath(programDir, kDictionaryFile), NativePath(kStrongsIndexStored),
                        std::move(supplements));
   StrongsDefinition d = lookup.Show(args[0]);
   if (!d.shown) {

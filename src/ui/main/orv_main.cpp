@@ -392,9 +392,7 @@ void TForm1::VerifyDB1Click() {
 void TForm1::ShowDocument(const std::string& caption, const std::string& file) {
   TFScrollRich viewer(ui_, this);
   viewer.setWindowTitle(QString::fromStdString(caption));
-  std::string path = session_.programDir;
-  if (!path.empty() && path.back() != '/') path += '/';
-  viewer.SetFileName(path + file);
+  viewer.SetFileName(JoinPath(session_.programDir, file));
   runModal(viewer);
 }
 
@@ -414,10 +412,9 @@ void TForm1::About1Click() {
 void TForm1::ShowStrongs(const std::string& number) {
   if (!strongs_) {
     SupplementList supplements;
-    std::string dir = session_.programDir;
-    if (!dir.empty() && dir.back() != '/') dir += '/';
-    supplements.Load(dir + kSupplementFile);
-    lookup_ = std::make_unique<StrongsLookup>(dir + kDictionaryFile,
+    const std::string& dir = session_.programDir;
+    supplements.Load(JoinPath(dir, kSupplementFile));
+    lookup_ = std::make_unique<StrongsLookup>(JoinPath(dir, kDictionaryFile),
                                               NativePath(kStrongsIndexStored), supplements);
     strongs_ = new TShowStrongs(*lookup_, ui_, this);
   }

@@ -40,9 +40,9 @@ class CheckedPrinterSurface : public QtPrinterSurface {
 std::string FreePdfPath(const std::string& folder) {
   const std::string name = PrintFileName(QDateTime::currentDateTime());
   const std::string stem = name.substr(0, name.size() - 4);
-  std::string path = folder + "/" + name;
+  std::string path = JoinPath(folder, name);
   for (int n = 2; QFileInfo::exists(QString::fromStdString(path)); ++n) {
-    path = folder + "/" + stem + " (" + std::to_string(n) + ").pdf";
+    path = JoinPath(folder, stem + " (" + std::to_string(n) + ").pdf");
   }
   return path;
 }
