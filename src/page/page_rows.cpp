@@ -104,7 +104,9 @@ Cursor StartCursor(const PageLayout& l) {
 }  // namespace
 
 std::string VerseLabelText(int verse, int direction) {
-  return direction < 0 ? "(" + std::to_string(verse) : std::to_string(verse) + ")";
+  // Not "(" + std::to_string(...): GCC 12 at -O3 reports a false -Wrestrict
+  // inside std::string for a literal added to a temporary (GCC bug 105651).
+  return direction < 0 ? std::to_string(verse).insert(0, "(") : std::to_string(verse) + ")";
 }
 
 int SlotWidth(const PageLayout& layout, const Page& page, const Settings& settings, int k) {

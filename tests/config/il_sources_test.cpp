@@ -9,11 +9,12 @@ namespace orv {
 namespace {
 
 // An object holding `ilt` interlinear texts I1.. and `db` databases D1..,
-// with the given line selections.
+// with the given line selections. (Names are appended: GCC 12 at -O3
+// reports a false -Wrestrict for "I" + std::to_string(i), GCC bug 105651.)
 TILObject Make(int ilt, int db, std::array<int32_t, 8> sel = {}) {
   TILObject o;
-  for (int i = 1; i <= ilt; ++i) o.AddInterlinearText("I" + std::to_string(i), "L", "ILT\\");
-  for (int i = 1; i <= db; ++i) o.AddTranslationDatabase("D" + std::to_string(i), "L", "DB\\");
+  for (int i = 1; i <= ilt; ++i) o.AddInterlinearText(std::string("I").append(std::to_string(i)), "L", "ILT\\");
+  for (int i = 1; i <= db; ++i) o.AddTranslationDatabase(std::string("D").append(std::to_string(i)), "L", "DB\\");
   for (int n = 1; n <= 8; ++n) o.SetSelection(n, sel[n - 1]);
   return o;
 }

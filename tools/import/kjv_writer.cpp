@@ -6,7 +6,9 @@ namespace orv {
 
 std::string FileTextToken(std::string_view text) {
   if (!text.empty() && text.back() >= '0' && text.back() <= '9') {
-    return "[" + std::string(text) + "]";
+    // Appended: "[" + std::string(...) makes GCC 12 at -O3 report a false
+    // -Wrestrict inside std::string (GCC bug 105651).
+    return std::string("[").append(text).append("]");
   }
   return std::string(text);
 }

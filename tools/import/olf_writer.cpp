@@ -23,7 +23,11 @@ std::string OlfText(int book, const OshbBook& text) {
   out += std::string("*WHAT ") + kDescription + kEol;
   out += std::string("*R-L") + kEol;
   for (const OshbChapter& chapter : text.chapters) {
-    out += "*" + std::to_string(chapter.number) + kEol;
+    // Appended piece by piece: "*" + std::to_string(...) makes GCC 12 at -O3
+    // report a false -Wrestrict inside std::string (GCC bug 105651).
+    out += '*';
+    out += std::to_string(chapter.number);
+    out += kEol;
     for (const OshbVerse& verse : chapter.verses) {
       std::string line = std::to_string(verse.number);
       size_t onLine = 0;
@@ -65,7 +69,8 @@ std::string StrongsVerses(int book, const OshbBook& text) {
   std::string out;
   for (const OshbChapter& chapter : text.chapters) {
     for (const OshbVerse& verse : chapter.verses) {
-      out += "&" + std::to_string(book) + " " + std::to_string(chapter.number) + " " +
+      out += '&';  // appended first for GCC 12's false -Wrestrict (see above)
+      out += std::to_string(book) + " " + std::to_string(chapter.number) + " " +
              std::to_string(verse.number) + " " + std::to_string(verse.strongs.size()) + kEol;
       std::string values;
       for (uint16_t n : verse.strongs) {
