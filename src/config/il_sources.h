@@ -52,9 +52,9 @@ struct HebrewSources {
   friend bool operator==(const HebrewSources&, const HebrewSources&) = default;
 };
 
-// The interlinear text and translation database tables together with the
-// eight line selections, so that changing a table renumbers the selections
-// in the same step. One object for the whole run.
+// TILObject: the interlinear text and translation database tables together
+// with the eight line selections, so that changing a table renumbers the
+// selections in the same step. One object for the whole run.
 class TILObject {
  public:
   // Selection of line n (1..8); 0 for a line outside 1..8.

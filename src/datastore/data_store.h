@@ -12,6 +12,8 @@
 
 namespace orv {
 
+// TXRDataStore: one keyed record file (a datastore) with its open count, path,
+// key order and the engine handle the rest of the program works through.
 class TXRDataStore {
  public:
   // Stores the values (the tag cut to 4 characters); opens nothing.

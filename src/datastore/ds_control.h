@@ -22,6 +22,7 @@ struct DSCacheEntry {
   uint32_t prefix = 0;  // prefix value of the block's first record
 };
 
+// TDSControl: the engine's handle of one open store (file, header, block cache).
 struct TDSControl {
   TDSHeader hdr;
   FileSystem* fs = nullptr;

@@ -23,6 +23,7 @@ namespace orv {
 inline constexpr int kKjvMaxTokens = 4096;       // of one chapter; the rest is not shown
 inline constexpr size_t kKjvTokenCapacity = 31;  // bytes; longer tokens are cut
 
+// TKJV: the King James text of one chapter, split into tokens for the page's column.
 class TKJV {
  public:
   // Borrows `index`, which must outlive this object; the book files are

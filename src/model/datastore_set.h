@@ -38,6 +38,12 @@ class DatastoreSet {
   DatastoreSet(const DatastoreSet&) = delete;
   DatastoreSet& operator=(const DatastoreSet&) = delete;
 
+  // WordDS: every occurrence of every word; FOccDS: the first occurrence of
+  // each word in the text, keyed by citation; FOc2DS: each word once with its
+  // first citation, keyed by word; CiteDS: every word position with its
+  // Strong's number and the user's choices; XlatDS: the user's definitions;
+  // BookDS: the chapter offsets of the source files; BookFOccDS: the first
+  // occurrences within one book, one file per book.
   TXRDataStore WordDS, FOccDS, FOc2DS, CiteDS, XlatDS, BookDS;
   TXRDS2 BookFOccDS;
 

@@ -104,9 +104,10 @@ Cursor StartCursor(const PageLayout& l) {
 }  // namespace
 
 std::string VerseLabelText(int verse, int direction) {
-  // Not "(" + std::to_string(...): GCC 12 at -O3 reports a false -Wrestrict
-  // inside std::string for a literal added to a temporary (GCC bug 105651).
-  return direction < 0 ? std::to_string(verse).insert(0, "(") : std::to_string(verse) + ")";
+  // Appended: for "(" + std::to_string(...), or an insert at 0, GCC 12 at
+  // -O3 reports a false -Wrestrict inside std::string (GCC bug 105651).
+  return direction < 0 ? std::string("(").append(std::to_string(verse))
+                       : std::to_string(verse) + ")";
 }
 
 int SlotWidth(const PageLayout& layout, const Page& page, const Settings& settings, int k) {

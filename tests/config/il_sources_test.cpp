@@ -13,8 +13,10 @@ namespace {
 // reports a false -Wrestrict for "I" + std::to_string(i), GCC bug 105651.)
 TILObject Make(int ilt, int db, std::array<int32_t, 8> sel = {}) {
   TILObject o;
-  for (int i = 1; i <= ilt; ++i) o.AddInterlinearText(std::string("I").append(std::to_string(i)), "L", "ILT\\");
-  for (int i = 1; i <= db; ++i) o.AddTranslationDatabase(std::string("D").append(std::to_string(i)), "L", "DB\\");
+  for (int i = 1; i <= ilt; ++i)
+    o.AddInterlinearText(std::string("I").append(std::to_string(i)), "L", "ILT\\");
+  for (int i = 1; i <= db; ++i)
+    o.AddTranslationDatabase(std::string("D").append(std::to_string(i)), "L", "DB\\");
   for (int n = 1; n <= 8; ++n) o.SetSelection(n, sel[n - 1]);
   return o;
 }
@@ -132,7 +134,8 @@ TEST(HebrewSourceTable, HoldsFiveAndResetRestoresThePresetPath) {
   HebrewSources h;
   EXPECT_EQ(h.count, 0);
   EXPECT_EQ(h.entry[0].path, "Source\\");
-  for (int i = 0; i < 5; ++i) EXPECT_TRUE(h.Append("H" + std::to_string(i), "P\\"));
+  for (int i = 0; i < 5; ++i)
+    EXPECT_TRUE(h.Append(std::string("H").append(std::to_string(i)), "P\\"));
   EXPECT_FALSE(h.Append("H5", "P\\"));
   EXPECT_EQ(h.count, 5);
   EXPECT_EQ(h.entry[0].path, "P\\");

@@ -55,9 +55,9 @@ void AppendBody(std::vector<std::string>& lines, const std::string& text) {
 }  // namespace
 
 std::vector<std::string> FormatDictEntry(int number, const DictEntry& entry) {
-  // Not "*" + std::to_string(...): GCC 12 at -O3 reports a false -Wrestrict
-  // inside std::string for a literal added to a temporary (GCC bug 105651).
-  std::string header = std::to_string(number).insert(0, "*");
+  // Appended: for "*" + std::to_string(...), or an insert at 0, GCC 12 at
+  // -O3 reports a false -Wrestrict inside std::string (GCC bug 105651).
+  std::string header = std::string("*").append(std::to_string(number));
   const std::string* parts[] = {&entry.hebrew, &entry.transliteration, &entry.pronunciation};
   bool first = true;
   for (const std::string* part : parts) {

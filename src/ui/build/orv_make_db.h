@@ -24,6 +24,7 @@ class QPushButton;
 
 namespace orv::ui {
 
+// TMakeDB: the build dialog (Tools > Build DB), which builds the datastores.
 class TMakeDB : public QDialog {
  public:
   // `set`, `ui` must outlive the dialog; `sourceDir` is the native folder of

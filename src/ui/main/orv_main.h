@@ -27,6 +27,7 @@ namespace orv::ui {
 class TMakeDB;
 class TShowStrongs;
 
+// TForm1: the main window with the interlinear page, its menus and keys.
 class TForm1 : public QMainWindow {
  public:
   // `ui` answers every message and question and must outlive the window;

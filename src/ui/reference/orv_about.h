@@ -15,6 +15,7 @@ struct Settings;
 
 namespace orv::ui {
 
+// TAbout: the about box.
 class TAbout : public QDialog {
  public:
   // `programFile` is the native path of the program's own file, whose

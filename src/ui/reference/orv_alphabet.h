@@ -13,6 +13,7 @@ struct Settings;
 
 namespace orv::ui {
 
+// TAlphabet: the alphabet chart.
 class TAlphabet : public QDialog {
  public:
   // `settings` supplies the chart's fonts; `databaseOrder` is the chart's

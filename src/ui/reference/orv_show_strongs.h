@@ -14,6 +14,7 @@ class UserInterface;
 
 namespace orv::ui {
 
+// TShowStrongs: the Strong's dictionary window, one entry at a time.
 class TShowStrongs : public QDialog {
  public:
   // `lookup` finds the entries, `ui` shows the messages; both must outlive

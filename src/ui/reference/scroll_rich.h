@@ -13,6 +13,8 @@ class UserInterface;
 
 namespace orv::ui {
 
+// TFScrollRich: the document viewer for the supplied rich-text files
+// (README.RTF, HELP.RTF).
 class TFScrollRich : public QDialog {
  public:
   // The caption is "Information" until the caller sets another. `ui` shows

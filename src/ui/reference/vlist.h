@@ -21,6 +21,8 @@ class UserInterface;
 
 namespace orv::ui {
 
+// TAList: the list dialog that searches, counts and reports show their
+// results in; it returns the chosen line and can save the lines to a file.
 class TAList : public QDialog {
  public:
   // `ui` must outlive the dialog.
