@@ -4,10 +4,7 @@
 // synthetic). Writes the full archive, reads it back into rebuilt stores
 // (CITE without user data, XLAT empty), checks that everything came back,
 // and prints "archive write: X.XX s, read: Y.YY s".
-#include <stdlib.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -17,6 +14,7 @@
 #include "../tests/support/store_records.h"
 #include "archive/archive_reader.h"
 #include "archive/archive_writer.h"
+#include "bench_support.h"
 #include "datastore/ds_object.h"
 #include "model/datastore_set.h"
 #include "model/key_orders.h"
@@ -25,6 +23,8 @@
 namespace {
 
 using namespace orv;
+using bench::Clock;
+using bench::SecondsSince;
 using orv::test::All;
 using orv::test::Fill;
 
@@ -91,53 +91,46 @@ bool Same(const std::vector<Rec>& a, const std::vector<Rec>& b) {
   return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(Rec)) == 0;
 }
 
-double Seconds(std::chrono::steady_clock::time_point since) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
-
 }  // namespace
 
 int main() {
-  char tmpl[] = "/tmp/archive_bench_XXXXXX";
-  if (!::mkdtemp(tmpl)) return 1;
-  const std::string dir = tmpl;
+  const bench::ScratchFolder scratch("archive_bench");
+  if (!scratch.Made()) return bench::Failed("archive", "no temporary folder");
+  const std::string& dir = scratch.Path();
   std::filesystem::create_directory(dir + "/from");
   std::filesystem::create_directory(dir + "/to");
   const std::string archive = dir + "/archive.TXT";
   int rc = 0;
-  {
-    const std::vector<XlatRec> xlat = Definitions();
-    const std::vector<CiteRec> cite = Occurrences();
-    DatastoreSet from(dir + "/from/", dir + "/from/");
-    Fill(from.XlatDS, xlat);
-    Fill(from.CiteDS, cite);
-    // The rebuilt stores: every occurrence, no user data, no definitions.
-    DatastoreSet to(dir + "/to/", dir + "/to/");
-    std::vector<CiteRec> bare = cite;
-    for (CiteRec& r : bare) {
-      r.use = 0;
-      r.flags = 0;
-      r.strongs = 0;
-    }
-    Fill(to.CiteDS, bare);
-
-    auto t0 = std::chrono::steady_clock::now();
-    int32_t written = WriteFullArchive(from, archive);
-    double write = Seconds(t0);
-    t0 = std::chrono::steady_clock::now();
-    int32_t read = ReadArchive(to, archive, {});
-    double readTime = Seconds(t0);
-
-    bool same = Same(All<XlatRec>(to.XlatDS), xlat) && Same(All<CiteRec>(to.CiteDS), cite);
-    std::fprintf(stderr, "%zu definitions, %zu occurrences, archive of %ju bytes\n", xlat.size(),
-                 cite.size(), static_cast<uintmax_t>(std::filesystem::file_size(archive)));
-    if (written != 0 || read != kArchiveOk || !same) {
-      std::fprintf(stderr, "FAILED: write %d, read %d, %s\n", written, read,
-                   same ? "stores equal" : "stores differ");
-      rc = 1;
-    }
-    std::printf("archive write: %.2f s, read: %.2f s\n", write, readTime);
+  const std::vector<XlatRec> xlat = Definitions();
+  const std::vector<CiteRec> cite = Occurrences();
+  DatastoreSet from(dir + "/from/", dir + "/from/");
+  Fill(from.XlatDS, xlat);
+  Fill(from.CiteDS, cite);
+  // The rebuilt stores: every occurrence, no user data, no definitions.
+  DatastoreSet to(dir + "/to/", dir + "/to/");
+  std::vector<CiteRec> bare = cite;
+  for (CiteRec& r : bare) {
+    r.use = 0;
+    r.flags = 0;
+    r.strongs = 0;
   }
-  std::filesystem::remove_all(dir);
+  Fill(to.CiteDS, bare);
+
+  auto t0 = Clock::now();
+  int32_t written = WriteFullArchive(from, archive);
+  double write = SecondsSince(t0);
+  t0 = Clock::now();
+  int32_t read = ReadArchive(to, archive, {});
+  double readTime = SecondsSince(t0);
+
+  bool same = Same(All<XlatRec>(to.XlatDS), xlat) && Same(All<CiteRec>(to.CiteDS), cite);
+  std::fprintf(stderr, "%zu definitions, %zu occurrences, archive of %ju bytes\n", xlat.size(),
+               cite.size(), static_cast<uintmax_t>(std::filesystem::file_size(archive)));
+  if (written != 0 || read != kArchiveOk || !same) {
+    std::fprintf(stderr, "FAILED: write %d, read %d, %s\n", written, read,
+                 same ? "stores equal" : "stores differ");
+    rc = 1;
+  }
+  std::printf("archive write: %.2f s, read: %.2f s\n", write, readTime);
   return rc;
 }

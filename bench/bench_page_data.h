@@ -14,23 +14,8 @@
 #include "model/datastore_set.h"
 #include "model/letter_values.h"
 #include "model/records.h"
-#include "platform/user_interface.h"
 
 namespace orv::bench {
-
-// Answers every question with No and shows nothing.
-class SilentUI : public UserInterface {
- public:
-  void Message(const std::string&) override {}
-  bool YesNo(const std::string&) override { return false; }
-  int YesNoCancel(const std::string&) override { return -1; }
-  bool InputBox(const std::string&, const std::string&, std::string&) override { return false; }
-  bool SaveFileDialog(const FileDialogRequest&, std::string&) override { return false; }
-  bool OpenFileDialog(const FileDialogRequest&, std::string&) override { return false; }
-  bool SelectFolder(const std::string&, std::string&) override { return false; }
-  bool FontDialog(FontChoice&) override { return false; }
-  void SetWaitCursor(bool) override {}
-};
 
 // An interlinear text for a book: every word of the source glossed as
 // `tag` + "-" + its number in the line, keeping the source's lines.

@@ -7,12 +7,8 @@
 //   full build: X.XX s, peak memory NN MB
 // Targets: under 2 s and under 200 MB. Missing a target still exits 0; a
 // wrong store content exits 1.
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -24,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "build/build_context.h"
 #include "build/db_build.h"
 #include "datastore/ds_object.h"
@@ -31,7 +28,6 @@
 #include "model/datastore_set.h"
 #include "model/letters.h"
 #include "model/records.h"
-#include "platform/user_interface.h"
 
 namespace {
 
@@ -47,20 +43,15 @@ constexpr char kSourceLetters[] = "abszydhwjxolkngepuqrmt";
 constexpr char kPlain[] = "knpum";
 constexpr char kFinal[] = "KNPUM";
 
-class QuietUI : public orv::UserInterface {
+// Counts and shows the build's messages; a clean build has none. Answers
+// Yes/No/Cancel with No.
+class QuietUI : public orv::bench::SilentUI {
  public:
   void Message(const std::string& text) override {
     std::fprintf(stderr, "message: %s\n", text.c_str());
     ++messages;
   }
-  bool YesNo(const std::string&) override { return false; }
   int YesNoCancel(const std::string&) override { return 0; }
-  bool InputBox(const std::string&, const std::string&, std::string&) override { return false; }
-  bool SaveFileDialog(const orv::FileDialogRequest&, std::string&) override { return false; }
-  bool OpenFileDialog(const orv::FileDialogRequest&, std::string&) override { return false; }
-  bool SelectFolder(const std::string&, std::string&) override { return false; }
-  bool FontDialog(orv::FontChoice&) override { return false; }
-  void SetWaitCursor(bool) override {}
   int messages = 0;
 };
 
@@ -134,7 +125,9 @@ void WriteSources(const std::string& dir, std::mt19937& rng) {
 
 int main() {
   namespace fs = std::filesystem;
-  fs::path root = fs::temp_directory_path() / ("orv_build_bench_" + std::to_string(::getpid()));
+  const orv::bench::ScratchFolder scratch("orv_build_bench");
+  if (!scratch.Made()) return orv::bench::Failed("build", "no temporary folder");
+  const fs::path root = scratch.Path();
   fs::create_directories(root / "Source");
   std::mt19937 rng(20240611);
   WriteSources((root / "Source").string(), rng);
@@ -145,11 +138,11 @@ int main() {
     QuietUI ui;
     orv::DatastoreSet set(root.string() + "/db/", root.string() + "/db/");
     orv::BuildContext ctx(set, (root / "Source").string() + "/", ui);
-    auto t0 = std::chrono::steady_clock::now();
+    const auto t0 = orv::bench::Clock::now();
     orv::RunBuild(ctx, orv::BuildFlags{false, false, true});
     orv::RunBuild(ctx, orv::BuildFlags{true, true, false}, [] { return true; });
     set.BookDS.ForceClose();
-    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    seconds = orv::bench::SecondsSince(t0);
 
     int32_t words = set.WordDS.RecordCount();
     int32_t cites = set.CiteDS.RecordCount();
@@ -170,12 +163,9 @@ int main() {
       status = 1;
     }
   }
-  fs::remove_all(root);
-
-  struct rusage usage {};
-  getrusage(RUSAGE_SELF, &usage);
-  std::printf("full build: %.2f s, peak memory %ld MB\n", seconds, usage.ru_maxrss / 1024);
+  const long peakMb = orv::bench::PeakKb() / 1024;
+  std::printf("full build: %.2f s, peak memory %ld MB\n", seconds, peakMb);
   if (seconds >= 2.0) std::printf("target missed: 2 s\n");
-  if (usage.ru_maxrss / 1024 >= 200) std::printf("target missed: 200 MB\n");
+  if (peakMb >= 200) std::printf("target missed: 200 MB\n");
   return status;
 }

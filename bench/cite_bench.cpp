@@ -3,14 +3,12 @@
 // synthetic), so "last" parts and the count checks read real stores. Prints
 // "cite parse: N ns per parse" (target: under 5000) and the time to write a
 // citation's text.
-#include <stdlib.h>
-
 #include <array>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "bench_support.h"
 #include "cite/citation_text.h"
 #include "cite/cite_counts.h"
 #include "cite/cite_parse.h"
@@ -21,6 +19,8 @@
 namespace {
 
 using namespace orv;
+using bench::Clock;
+using bench::SecondsSince;
 
 constexpr std::array<int, 39> kChapters = {50, 40, 27, 36, 34, 24,  21, 4,  31, 24, 22, 25, 29,
                                            36, 10, 13, 10, 42, 150, 31, 12, 8,  66, 52, 5,  48,
@@ -55,9 +55,9 @@ bool Fill(DatastoreSet& set) {
 }  // namespace
 
 int main() {
-  std::string tmpl = (std::filesystem::temp_directory_path() / "cite_bench_XXXXXX").string();
-  if (!mkdtemp(tmpl.data())) return 1;
-  const std::string dir = tmpl;
+  const bench::ScratchFolder scratch("cite_bench");
+  if (!scratch.Made()) return bench::Failed("cite", "no temporary folder");
+  const std::string& dir = scratch.Path();
   std::filesystem::create_directory(dir + "/Heb");
   std::filesystem::create_directory(dir + "/Xlat");
   int status = 0;
@@ -76,35 +76,30 @@ int main() {
       constexpr int kRounds = 20000;
       const Citation start{2, 4, 2, 1};
       int ok = 0;
-      auto t0 = std::chrono::steady_clock::now();
+      auto t0 = Clock::now();
       for (int i = 0; i < kRounds; ++i) {
         for (const char* f : forms) {
           Citation c = start;
           ok += ParseCitation(f, c, counts) == kCiteOk;
         }
       }
-      auto t1 = std::chrono::steady_clock::now();
       const double parses = static_cast<double>(kRounds) * forms.size();
-      const double ns = std::chrono::duration<double, std::nano>(t1 - t0).count() / parses;
+      const double ns = SecondsSince(t0) * 1e9 / parses;
       std::printf("cite parse: %.0f ns per parse (%.0f parses of %zu forms, %d read)\n", ns, parses,
                   forms.size(), ok);
 
       size_t chars = 0;
-      auto t2 = std::chrono::steady_clock::now();
+      t0 = Clock::now();
       for (int i = 0; i < kRounds * 10; ++i) {
         chars += CitationText({static_cast<uint8_t>(1 + i % 39), static_cast<uint8_t>(i % 150),
                                static_cast<uint8_t>(i % 176), static_cast<uint8_t>(i % 31)})
                      .size();
       }
-      auto t3 = std::chrono::steady_clock::now();
       std::printf("cite text: %.0f ns per citation (%zu characters)\n",
-                  std::chrono::duration<double, std::nano>(t3 - t2).count() / (kRounds * 10.0),
-                  chars);
+                  SecondsSince(t0) * 1e9 / (kRounds * 10.0), chars);
       set.BookDS.ForceClose();
       set.CiteDS.ForceClose();
     }
   }
-  std::error_code ec;
-  std::filesystem::remove_all(dir, ec);
   return status;
 }

@@ -9,12 +9,10 @@
 // a 2-core machine, engine phase peak resident memory under 64 MB.
 // Missing a target still exits 0; a failed correctness check exits 1.
 #include <sqlite3.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -26,12 +24,15 @@
 #include <unordered_set>
 #include <vector>
 
+#include "bench_support.h"
 #include "datastore/ds_object.h"
 
 namespace {
 
 using Rec = std::array<uint8_t, 16>;
-using Clock = std::chrono::steady_clock;
+using orv::bench::Clock;
+using orv::bench::PeakKb;
+using orv::bench::SecondsSince;
 
 constexpr int kRecords = 305507;
 constexpr int kWords = 40000;
@@ -110,13 +111,6 @@ std::vector<Rec> MakeWorkload() {
   return recs;
 }
 
-double Since(Clock::time_point t0) {
-  return std::chrono::duration<double>(Clock::now() - t0).count();
-}
-long PeakKb() {
-  rusage u{};
-  return getrusage(RUSAGE_SELF, &u) == 0 ? u.ru_maxrss : 0;
-}
 long CurrentKb() {  // Linux: the second field of statm is the resident page count
   long pages = 0, resident = 0;
   std::ifstream("/proc/self/statm") >> pages >> resident;
@@ -157,7 +151,7 @@ Times RunEngine(const std::vector<Rec>& recs, const std::vector<Rec>& probes,
     if ((rc = DSInsert(h.get(), r.data())) != 0 && rc != 1) return Fail("engine insert", rc), t;
   if ((rc = DSPack(h.get())) != 0) Fail("engine pack", rc);
   if ((rc = DSClose(h)) != 0) Fail("engine close", rc);
-  t.insert = Since(t0);
+  t.insert = SecondsSince(t0);
 
   t0 = Clock::now();
   if ((rc = DSOpen(path, h, 'r', DSParams{})) != 0 || !h) return Fail("engine reopen", rc), t;
@@ -166,7 +160,7 @@ Times RunEngine(const std::vector<Rec>& recs, const std::vector<Rec>& probes,
   long missed = 0;
   for (const Rec& key : probes)
     if (DSFindPos(h.get(), key.data(), recNo) != kDSFound) ++missed;
-  t.lookup = Since(t0);
+  t.lookup = SecondsSince(t0);
   if (missed) Fail("engine lookups not found", missed);
   Rec got{};
   for (int k = 0; k < 2000; ++k) {  // untimed: the position found holds the word
@@ -190,7 +184,7 @@ Times RunEngine(const std::vector<Rec>& recs, const std::vector<Rec>& probes,
     ++count;
   }
   if ((rc = DSClose(h)) != 0) Fail("engine close after walk", rc);
-  t.walk = Since(t0);
+  t.walk = SecondsSince(t0);
   t.walkHash = wh.h;
   if (count != kRecords) Fail("engine walk count", count);
   if (disorder) Fail("engine walk out of order", disorder);
@@ -234,7 +228,7 @@ Times RunSqlite(const std::vector<Rec>& recs, const std::vector<Rec>& probes,
   sqlite3_finalize(st);
   SQ_EXEC("COMMIT");
   SQ(sqlite3_close(db));
-  t.insert = Since(t0);
+  t.insert = SecondsSince(t0);
 
   t0 = Clock::now();
   SQ(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr));
@@ -249,7 +243,7 @@ Times RunSqlite(const std::vector<Rec>& recs, const std::vector<Rec>& probes,
     sqlite3_reset(st);
   }
   sqlite3_finalize(st);
-  t.lookup = Since(t0);
+  t.lookup = SecondsSince(t0);
   if (missed) Fail("sqlite lookups not found", missed);
 
   t0 = Clock::now();
@@ -271,7 +265,7 @@ Times RunSqlite(const std::vector<Rec>& recs, const std::vector<Rec>& probes,
   sqlite3_finalize(st);
   SQ_EXEC("COMMIT");
   SQ(sqlite3_close(db));
-  t.walk = Since(t0);
+  t.walk = SecondsSince(t0);
   t.walkHash = wh.h;
   if (count != kRecords) Fail("sqlite walk count", count);
   if (disorder) Fail("sqlite walk out of order", disorder);
@@ -281,10 +275,9 @@ Times RunSqlite(const std::vector<Rec>& recs, const std::vector<Rec>& probes,
 }  // namespace
 
 int main() {
-  namespace fs = std::filesystem;
-  std::string tmpl = (fs::temp_directory_path() / "ds_bench_XXXXXX").string();
-  if (mkdtemp(tmpl.data()) == nullptr) return std::printf("FAILED: no temp directory\n"), 1;
-  fs::path dir = tmpl;
+  const orv::bench::ScratchFolder scratch("ds_bench");
+  if (!scratch.Made()) return orv::bench::Failed("ds", "no temporary folder");
+  const std::filesystem::path dir = scratch.Path();
 
   std::vector<Rec> recs = MakeWorkload();
   // Every record's key once, shuffled and laid out in lookup order, so the
@@ -308,7 +301,5 @@ int main() {
   line("walk", e.walk, s.walk);
   std::printf("peak memory: engine phase %ld MB (workload alone %ld MB)\n", engineKb / 1024,
               workloadKb / 1024);
-  std::error_code ec;
-  fs::remove_all(dir, ec);
   return failures == 0 ? 0 : 1;
 }

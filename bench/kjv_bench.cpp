@@ -8,86 +8,29 @@
 // and the Hebrew XML in $ORV_OSHB_DIR (default ../shared/data/oshb). Without
 // either the bench says so and exits 0, as it does when missing the target;
 // a chapter that does not load exits 1.
-#include <unistd.h>
-
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "kjv/kjv_line.h"
 #include "kjv/kjv_text.h"
 #include "model/books.h"
-#include "platform/program_dir.h"
 
-namespace {
-
-namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::time_point from) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - from).count();
-}
-
-std::string TempFolder() {
-  std::string tmpl = (fs::temp_directory_path() / "orvkjvbench-XXXXXX").string();
-  std::vector<char> buf(tmpl.begin(), tmpl.end());
-  buf.push_back('\0');
-  const char* made = mkdtemp(buf.data());
-  return made ? made : "";
-}
-
-// A program folder holding KJV/*.str, importing one into `scratch` when
-// needed; "" (with the reason in `why`) when there is none.
-std::string FindProgramFolder(const std::string& scratch, std::string& why) {
-  if (const char* env = std::getenv("ORV_PROGRAM_DIR")) {
-    if (fs::exists(orv::KjvBookPath(env, 1))) return env;
-  }
-  const fs::path orv = fs::path(orv::ExecutablePath()).parent_path() / "orv";
-  const char* oshbEnv = std::getenv("ORV_OSHB_DIR");
-  const std::string oshb = oshbEnv ? oshbEnv : "../shared/data/oshb";
-  if (!fs::exists(orv) || !fs::exists(fs::path(oshb) / "VerseMap.xml")) {
-    why =
-        "no KJV/*.str in $ORV_PROGRAM_DIR, and no `orv` program beside the bench or no "
-        "VerseMap.xml in " +
-        oshb + " (set ORV_OSHB_DIR) to import them";
-    return "";
-  }
-  const std::string prog = scratch + "/prog";
-  const std::string command = "ORV_PROGRAM_DIR='" + prog + "' ORV_ROOT='" + scratch + "/root' '" +
-                              orv.string() + "' import --only kjv --hebrew '" + oshb +
-                              "' >/dev/null";
-  if (std::system(command.c_str()) != 0 || !fs::exists(orv::KjvBookPath(prog, 1))) {
-    why = "the King James import failed (is the SWORD module installed? sword-text-kjv)";
-    return "";
-  }
-  return prog;
-}
-
-}  // namespace
+using orv::bench::Clock;
+using orv::bench::MsSince;
 
 int main() {
-  const std::string scratch = TempFolder();
-  if (scratch.empty()) {
-    std::printf("kjv bench skipped: no temporary folder\n");
-    return 0;
-  }
+  const orv::bench::ScratchFolder scratch("orvkjvbench");
   std::string why;
-  const std::string prog = FindProgramFolder(scratch, why);
-  if (prog.empty()) {
-    std::printf("kjv bench skipped: %s\n", why.c_str());
-    fs::remove_all(scratch);
-    return 0;
-  }
+  const std::string prog = scratch.ProgramDirWith(orv::KjvBookPath("", 1), "kjv", why);
+  if (prog.empty()) return orv::bench::Skip("kjv", why);
   int status = 0;
   try {
-    orv::KjvIndex index(prog, scratch + "/root/KJV/KJV.XRD");
-    auto start = Clock::now();
+    orv::KjvIndex index(prog, scratch.Root() + "/KJV/KJV.XRD");
+    const auto start = Clock::now();
     if (!index.Open()) throw orv::KjvError("the index could not be built");
-    std::printf("index build: %.1f ms\n", Ms(start));
+    std::printf("index build: %.1f ms\n", MsSince(start));
 
     // Every chapter: chapter 1 is at offset 0, a later one at offset 0 is missing.
     std::vector<orv::Citation> chapters;
@@ -103,28 +46,23 @@ int main() {
 
     orv::TKJV kjv(index);
     kjv.SetShowNumbers(true);
-    double total = 0;
-    double worst = 0;
+    orv::bench::Tally loads;
     for (const orv::Citation& cite : order) {
-      start = Clock::now();
+      const auto load = Clock::now();
       kjv.LoadVerse(cite);
-      const double ms = Ms(start);
-      total += ms;
-      worst = std::max(worst, ms);
+      loads.Add(MsSince(load));
       if (!kjv.VerseFound()) {
         std::printf("chapter %s %d did not load\n", orv::BookCode(cite.book).c_str(),
                     int{cite.chapter});
         status = 1;
       }
     }
-    const double mean = total / static_cast<double>(order.size());
+    const double mean = loads.Mean();
     std::printf("chapters: %zu\n", chapters.size());
     std::printf("chapter load: %.3f ms mean, %.3f ms max over %zu loads (target under 2 ms)%s\n",
-                mean, worst, order.size(), mean < 2.0 ? "" : "  ** target missed");
+                mean, loads.worst, order.size(), mean < 2.0 ? "" : "  ** target missed");
   } catch (const orv::KjvError& e) {
-    std::printf("kjv bench failed: %s\n", e.what());
-    status = 1;
+    status = orv::bench::Failed("kjv", e.what());
   }
-  fs::remove_all(scratch);
   return status;
 }

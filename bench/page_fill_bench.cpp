@@ -5,18 +5,14 @@
 //   page fill: X.XXX ms mean, X.XXX ms max over N fills (target under 5 ms)
 // The data is imported and built into a temporary folder with the `orv`
 // program beside this one; without it the bench says so and exits 0.
-#include <unistd.h>
-
-#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
-#include "bench_data.h"
 #include "bench_page_data.h"
+#include "bench_support.h"
 #include "config/settings.h"
 #include "model/books.h"
 #include "model/datastore_set.h"
@@ -26,37 +22,26 @@
 #include "page/page_fill.h"
 #include "page/page_stores.h"
 #include "page/page_words.h"
-#include "platform/user_interface.h"
 
-namespace {
-
-namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-}  // namespace
+using orv::bench::Clock;
 
 int main() {
-  const std::string scratch = orv::bench::TempFolder("orvpagebench");
+  const orv::bench::ScratchFolder scratch("orvpagebench");
   std::string why;
-  if (scratch.empty() || !orv::bench::ImportWithOrv(scratch, "hebrew", true, why)) {
-    std::printf("page fill bench skipped: %s\n",
-                scratch.empty() ? "no temporary folder" : why.c_str());
-    if (!scratch.empty()) fs::remove_all(scratch);
-    return 0;
-  }
-  setenv("ORV_ROOT", (scratch + "/root").c_str(), 1);
-  const std::string prog = scratch + "/prog/";
-  fs::create_directories(scratch + "/ilt");
+  if (!scratch.Import("hebrew", true, why)) return orv::bench::Skip("page fill", why);
+  setenv("ORV_ROOT", scratch.Root().c_str(), 1);
+  const std::string prog = scratch.Prog();
+  const std::string ilt = scratch.Path() + "/ilt/";
+  std::filesystem::create_directories(ilt);
   for (int book : {1, 11, 19}) {
     const std::string code = orv::BookCode(book);
-    orv::bench::WriteIlt(prog + "Source/" + code + ".OLF", scratch + "/ilt/" + code + ".ILT",
-                         "gloss");
+    orv::bench::WriteIlt(prog + "Source/" + code + ".OLF", ilt + code + ".ILT", "gloss");
   }
   orv::BuildLetterValueTables();
   orv::Settings settings;
   settings.showStrongs = true;
   settings.thematic = 1;
-  settings.il.AddInterlinearText("Glosses", "English", scratch + "/ilt/");
+  settings.il.AddInterlinearText("Glosses", "English", ilt);
   settings.il.AddTranslationDatabase("Words", "English", "Xlat_English\\");
   settings.il.SetSelection(1, 1);
   settings.il.SetSelection(2, 2);
@@ -68,18 +53,16 @@ int main() {
   orv::WordReload reload = orv::WordReload::kValid;
   orv::AssignSources(page, env, prog, reload);
 
-  double total = 0;
-  double worst = 0;
-  int fills = 0;
+  orv::bench::Tally fills;
   int status = 0;
   const struct { int book, chapters; } books[] = {{1, 50}, {19, 150}, {11, 22}};
   for (const auto& b : books) {
     for (int c = 1; c <= b.chapters; ++c) {
       reload = orv::WordReload::kReadAgain;
-      auto start = Clock::now();
+      const auto start = Clock::now();
       orv::Citation at{static_cast<uint8_t>(b.book), static_cast<uint8_t>(c), 1, 1};
       orv::FillResult r = orv::FillBuffer(page, env, at, orv::kPageWanted, reload);
-      double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+      const double ms = orv::bench::MsSince(start);
       int numbered = 0;
       for (int k = 1; k <= r.last; ++k) numbered += page.buffer.entry[k].strongs != 0;
       if (r.last < 1 || page.buffer.entry[1].text[1].empty() ||
@@ -91,14 +74,11 @@ int main() {
         }
         status = 1;
       }
-      total += ms;
-      worst = std::max(worst, ms);
-      ++fills;
+      fills.Add(ms);
     }
   }
   orv::FinishPage(page, env);
   std::printf("page fill: %.3f ms mean, %.3f ms max over %d fills (target under 5 ms)\n",
-              total / fills, worst, fills);
-  fs::remove_all(scratch);
+              fills.Mean(), fills.worst, fills.count);
   return status;
 }

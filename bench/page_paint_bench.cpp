@@ -16,16 +16,13 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
-#include "bench_data.h"
 #include "bench_page_data.h"
+#include "bench_support.h"
 #include "cite/cite_counts.h"
 #include "page/line_assign.h"
 #include "page/page_layout.h"
@@ -38,22 +35,8 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-struct Figures {
-  double total = 0;
-  double worst = 0;
-  int count = 0;
-  orv::Citation worstAt;
-  void Add(double ms, orv::Citation at = {}) {
-    total += ms;
-    if (ms > worst) worstAt = at;
-    worst = std::max(worst, ms);
-    ++count;
-  }
-  double Mean() const { return count ? total / count : 0; }
-};
+using orv::bench::Clock;
+using orv::bench::MsSince;
 
 class Painter {
  public:
@@ -73,7 +56,7 @@ class Painter {
     orv::ui::QtSurface surface(painter, kArea);
     orv::PaintScreen(surface, layout_, page_, env_, view_, nullptr);
     painter.end();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return MsSince(start);
   }
 
   // The same on one painter and surface kept from paint to paint, so the
@@ -86,7 +69,7 @@ class Painter {
     const auto start = Clock::now();
     kept_->FillBackground(kArea);
     orv::PaintScreen(*kept_, layout_, page_, env_, view_, nullptr);
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return MsSince(start);
   }
   void DropKeptSurface() {
     kept_.reset();
@@ -119,22 +102,17 @@ bool FullPage(const orv::PageLayout& layout, const orv::Page& page) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string scratch = orv::bench::TempFolder("orvpaintbench");
+  const orv::bench::ScratchFolder scratch("orvpaintbench");
   std::string why;
-  if (scratch.empty() || !orv::bench::ImportWithOrv(scratch, "hebrew", true, why)) {
-    std::printf("page paint bench skipped: %s\n",
-                scratch.empty() ? "no temporary folder" : why.c_str());
-    if (!scratch.empty()) fs::remove_all(scratch);
-    return 0;
-  }
-  setenv("ORV_ROOT", (scratch + "/root").c_str(), 1);
+  if (!scratch.Import("hebrew", true, why)) return orv::bench::Skip("page paint", why);
+  setenv("ORV_ROOT", scratch.Root().c_str(), 1);
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QGuiApplication app(argc, argv);
 
-  const std::string prog = scratch + "/prog/";
+  const std::string prog = scratch.Prog();
   orv::BuildLetterValueTables();
   orv::Settings settings;
-  orv::bench::SetUpEightLines(settings, scratch, prog, {1, 11, 19});
+  orv::bench::SetUpEightLines(settings, scratch.Path(), prog, {1, 11, 19});
   orv::DatastoreSet set(settings.HebrewDatastoreDir(), settings.XlatDatastoreDir());
   orv::bench::FillXlat(set);
   orv::bench::SilentUI ui;
@@ -153,14 +131,15 @@ int main(int argc, char** argv) {
   view.relayoutNeeded = true;
   const double cold = painter.Paint();
 
-  Figures paint, repaint, kept;
+  orv::bench::Tally paint, repaint, kept;
+  orv::Citation worstAt;
   int words = 0;
   const struct { int book, chapters; } books[] = {{1, 50}, {19, 150}, {11, 22}};
   for (const auto& b : books) {
     for (int c = 1; c <= b.chapters; ++c) {
       view.currentCite = {static_cast<uint8_t>(b.book), static_cast<uint8_t>(c), 1, 1};
       view.relayoutNeeded = true;
-      paint.Add(painter.Paint(), view.currentCite);
+      if (paint.Add(painter.Paint())) worstAt = view.currentCite;
       words += layout.lastPlaced - layout.firstPlaced + 1;
       if (!FullPage(layout, page) && status == 0) {
         std::printf("page paint: the page at %d %d:1 is not full (%d words placed)\n", b.book, c,
@@ -191,13 +170,13 @@ int main(int argc, char** argv) {
     if (!orv::NextPage(view, counts)) break;
     view.relayoutNeeded = true;
   }
-  const double paging = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  const double paging = MsSince(start);
   orv::FinishPage(page, env);
 
   std::printf(
       "page paint: %.3f ms mean, %.3f ms max (at %d %d:1) over %d pages of %d words on"
       " average (target under 10 ms)\n",
-      paint.Mean(), paint.worst, paint.worstAt.book, paint.worstAt.chapter, paint.count,
+      paint.Mean(), paint.worst, worstAt.book, worstAt.chapter, paint.count,
       paint.count ? words / paint.count : 0);
   std::printf("first paint of the run (fonts loaded, files opened): %.3f ms\n", cold);
   std::printf("repaint without layout: %.3f ms mean, %.3f ms max\n", repaint.Mean(), repaint.worst);
@@ -209,6 +188,5 @@ int main(int argc, char** argv) {
     std::printf("paging: only %d pages for Genesis\n", pages);
     status = 1;
   }
-  fs::remove_all(scratch);
   return status;
 }

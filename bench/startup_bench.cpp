@@ -11,27 +11,20 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
-#include "bench_data.h"
 #include "bench_page_data.h"
+#include "bench_support.h"
 #include "config/settings.h"
 #include "session/session.h"
 #include "ui/platform/qt_surface.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-double Since(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+using orv::bench::Clock;
+using orv::bench::MsSince;
 
 // One start: returns milliseconds to the end of the first paint, and in
 // `full` whether the page shows words and, with `kjv`, the King James column
@@ -48,7 +41,7 @@ double StartOnce(const std::string& prog, const std::string& settingsPath, bool 
     orv::ui::QtSurface surface(painter, {0, 0, image.width(), image.height()});
     session.Paint(surface);
   }
-  const double ms = Since(start);
+  const double ms = MsSince(start);
   full = session.layout.lastPlaced > 0 && (!kjv || !session.layout.kjvHits.empty());
   session.Close();
   return ms;
@@ -57,33 +50,25 @@ double StartOnce(const std::string& prog, const std::string& settingsPath, bool 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string scratch = orv::bench::TempFolder("orvstartbench");
+  const orv::bench::ScratchFolder scratch("orvstartbench");
   std::string why;
   bool kjv = true;
-  if (scratch.empty()) {
-    std::printf("start-up bench skipped: no temporary folder\n");
-    return 0;
-  }
-  if (!orv::bench::ImportWithOrv(scratch, "hebrew,kjv", true, why)) {
+  if (!scratch.Import("hebrew,kjv", true, why)) {
     kjv = false;  // no SWORD module: start without the King James column
-    if (!orv::bench::ImportWithOrv(scratch, "hebrew", true, why)) {
-      std::printf("start-up bench skipped: %s\n", why.c_str());
-      fs::remove_all(scratch);
-      return 0;
-    }
+    if (!scratch.Import("hebrew", true, why)) return orv::bench::Skip("start-up", why);
   }
-  const std::string prog = scratch + "/prog/";
-  setenv("ORV_ROOT", (scratch + "/root").c_str(), 1);
+  const std::string prog = scratch.Prog();
+  setenv("ORV_ROOT", scratch.Root().c_str(), 1);
   setenv("ORV_PROGRAM_DIR", prog.c_str(), 1);
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  auto start = Clock::now();
+  const auto start = Clock::now();
   QGuiApplication app(argc, argv);
-  const double appMs = Since(start);
+  const double appMs = MsSince(start);
 
-  const std::string settingsPath = scratch + "/ORV.INI";
+  const std::string settingsPath = scratch.Path() + "/ORV.INI";
   {
     orv::Settings settings;
-    orv::bench::SetUpEightLines(settings, scratch, prog, {1});
+    orv::bench::SetUpEightLines(settings, scratch.Path(), prog, {1});
     settings.showKJV = kjv;
     orv::DatastoreSet set(settings.HebrewDatastoreDir(), settings.XlatDatastoreDir());
     orv::bench::FillXlat(set);
@@ -93,20 +78,16 @@ int main(int argc, char** argv) {
   bool full = false;
   const double first = StartOnce(prog, settingsPath, kjv, full);
   int status = full ? 0 : 1;
-  double total = 0, worst = 0;
-  const int runs = 20;
-  for (int i = 0; i < runs; ++i) {
-    const double ms = StartOnce(prog, settingsPath, kjv, full);
+  orv::bench::Tally starts;
+  for (int i = 0; i < 20; ++i) {
+    starts.Add(StartOnce(prog, settingsPath, kjv, full));
     if (!full) status = 1;
-    total += ms;
-    worst = std::max(worst, ms);
   }
   std::printf("application object: %.1f ms\n", appMs);
   std::printf("first start (builds the King James index%s): %.1f ms\n", kjv ? "" : ", none here",
               first);
   std::printf("start-up: %.1f ms mean, %.1f ms max over %d starts%s (target under 1 s)\n",
-              total / runs, worst, runs, kjv ? " with the King James column" : "");
+              starts.Mean(), starts.worst, starts.count, kjv ? " with the King James column" : "");
   if (status) std::printf("start-up: the first page was not painted in full\n");
-  fs::remove_all(scratch);
   return status;
 }

@@ -5,18 +5,20 @@
 // settings' numbering), and the text value of the whole chapter typed in
 // storage letters with blanks between the words. Prints
 // "word values: N M/s (chapter U us), text values: T chapters/s (chapter V us)".
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "model/letter_values.h"
 #include "model/letters.h"
 
 namespace {
 
 using namespace orv;
+using bench::Clock;
+using bench::SecondsSince;
 
 constexpr int kChapterWords = 1279;
 constexpr const char* kSourceLetters = "abgdhwzxjyklmnoepuqrst";
@@ -42,10 +44,6 @@ std::vector<std::string> MakeChapter() {
   return words;
 }
 
-double Seconds(std::chrono::steady_clock::time_point since) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
-
 }  // namespace
 
 int main() {
@@ -63,7 +61,7 @@ int main() {
   // checksum keeps the compiler from dropping the work.
   constexpr int kRounds = 2000;
   int64_t checksum = 0;
-  auto t0 = std::chrono::steady_clock::now();
+  auto t0 = Clock::now();
   for (int r = 0; r < kRounds; ++r) {
     for (const std::string& w : chapter) {
       checksum += WordThematicValue(w, kOriginalValue);
@@ -71,11 +69,11 @@ int main() {
       checksum += WordThematicValue(w, kValueFromSettings, -2);
     }
   }
-  const double wordTime = Seconds(t0);
+  const double wordTime = SecondsSince(t0);
   const double wordRate = 3.0 * kChapterWords * kRounds / wordTime / 1e6;
 
   constexpr int kTextRounds = 20000;
-  t0 = std::chrono::steady_clock::now();
+  t0 = Clock::now();
   for (int r = 0; r < kTextRounds; ++r) {
     const TextValues v = ComputeTextValues(typed);
     if (!v.Ok()) {
@@ -84,7 +82,7 @@ int main() {
     }
     checksum += v.original + v.traditional;
   }
-  const double textTime = Seconds(t0);
+  const double textTime = SecondsSince(t0);
   const double textRate = kTextRounds / textTime;
 
   std::fprintf(stderr, "%d words, %zu typed characters, checksum %lld\n", kChapterWords,
