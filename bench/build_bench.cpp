@@ -104,7 +104,10 @@ void WriteSources(const std::string& dir, std::mt19937& rng) {
   for (int b = 1; b <= orv::kBookCount; ++b) {
     std::string text = "*BOOK " + orv::BookName(b) + "\r\n*LANG Hebrew\r\n*R-L\r\n";
     for (int c = 1; c <= kChapters[b - 1]; ++c) {
-      text += "*" + std::to_string(c) + "\r\n";
+      // Appended piece by piece: "*" + std::to_string(...) makes GCC 12 at
+      // -O3 report a false -Wrestrict inside std::string (GCC bug 105651).
+      text += '*';
+      text += std::to_string(c) + "\r\n";
       for (int v = 1; v <= kVersesPerChapter; ++v, ++verseNo) {
         // Spread the words evenly over the verses.
         size_t end = static_cast<size_t>(static_cast<int64_t>(kWords) * (verseNo + 1) / verses);
