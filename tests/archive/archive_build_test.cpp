@@ -17,10 +17,9 @@ namespace {
 
 const auto kOnePass = [] { return true; };
 
-class ArchiveAfterBuild : public test::BuildFixture {
+class ArchiveAfterBuild : public test::StoreDirsFixture {
  protected:
   void SetUp() override {
-    MakeStoreDirs();
     text_.Write(sourceDir_);
     RunBuild(ctx_, BuildFlags{true, true, false}, kOnePass);
     ASSERT_TRUE(ctx_.done);

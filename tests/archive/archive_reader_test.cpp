@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "archive/archive_test_util.h"
+#include "support/fault_fs.h"
 
 namespace orv {
 namespace {

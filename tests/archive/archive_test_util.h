@@ -1,20 +1,15 @@
-// Small XLAT and CITE stores in a temporary folder for the archive tests,
-// and a file system that makes the store files' reads or writes fail.
+// Small XLAT and CITE stores in a temporary folder for the archive tests.
 #pragma once
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "datastore/ds_object.h"
 #include "model/datastore_set.h"
 #include "model/records.h"
-#include "platform/file_system.h"
 #include "support/store_records.h"
 #include "support/temp_dir.h"
 
@@ -49,15 +44,6 @@ inline bool SameBytes(const void* a, const void* b, size_t n) {
                     static_cast<const char*>(b));
 }
 
-inline std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteText(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
-
 // An archive: the two header lines, then `body` with its LF line ends
 // turned into CR LF.
 inline std::string Archive(const std::string& body) {
@@ -73,43 +59,6 @@ inline std::string Archive(const std::string& body) {
 struct ArchiveStores {
   TempDir dir;
   DatastoreSet ds{dir.path() + "/", dir.path() + "/"};
-};
-
-// Passes every call to the real file system until armed; then every read
-// (or write) of a store file transfers nothing.
-class BrokenFS final : public FileSystem {
- public:
-  bool failReads = false;
-  bool failWrites = false;
-
-  std::unique_ptr<RandomAccessFile> Open(const std::string& path, bool writable) override {
-    return Wrap(DefaultFileSystem().Open(path, writable));
-  }
-  std::unique_ptr<RandomAccessFile> Create(const std::string& path) override {
-    return Wrap(DefaultFileSystem().Create(path));
-  }
-  bool Remove(const std::string& path) override { return DefaultFileSystem().Remove(path); }
-
- private:
-  class File final : public RandomAccessFile {
-   public:
-    File(BrokenFS& fs, std::unique_ptr<RandomAccessFile> f) : fs_(fs), f_(std::move(f)) {}
-    size_t ReadAt(uint64_t offset, void* buf, size_t n) override {
-      return fs_.failReads ? 0 : f_->ReadAt(offset, buf, n);
-    }
-    size_t WriteAt(uint64_t offset, const void* buf, size_t n) override {
-      return fs_.failWrites ? 0 : f_->WriteAt(offset, buf, n);
-    }
-    bool Truncate(uint64_t size) override { return f_->Truncate(size); }
-    uint64_t Size() override { return f_->Size(); }
-
-   private:
-    BrokenFS& fs_;
-    std::unique_ptr<RandomAccessFile> f_;
-  };
-  std::unique_ptr<RandomAccessFile> Wrap(std::unique_ptr<RandomAccessFile> f) {
-    return f ? std::make_unique<File>(*this, std::move(f)) : nullptr;
-  }
 };
 
 }  // namespace orv::test

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "archive/archive_test_util.h"
+#include "support/fault_fs.h"
 
 namespace orv {
 namespace {

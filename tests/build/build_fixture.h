@@ -29,12 +29,6 @@ class BuildFixture : public ::testing::Test {
     ctx_.progress.entries = [this](int32_t n) { entries_.push_back(n); };
   }
 
-  // The folders of the stores; a build makes them itself.
-  void MakeStoreDirs() {
-    std::filesystem::create_directories(dir_.path() + "/heb");
-    std::filesystem::create_directories(dir_.path() + "/xlat");
-  }
-
   // Every record of `store` in record order (the store is opened and closed).
   template <typename Rec>
   std::vector<Rec> ReadAll(TXRDataStore& store) {
@@ -67,6 +61,16 @@ class BuildFixture : public ::testing::Test {
   std::vector<std::string> statuses_;
   std::vector<std::string> titles_;
   std::vector<int32_t> entries_;
+};
+
+// The same with the stores' folders made beforehand (a build makes them
+// itself), for tests that fill stores by hand or open them first.
+class StoreDirsFixture : public BuildFixture {
+ protected:
+  StoreDirsFixture() {
+    std::filesystem::create_directories(dir_.path() + "/heb");
+    std::filesystem::create_directories(dir_.path() + "/xlat");
+  }
 };
 
 }  // namespace orv::test

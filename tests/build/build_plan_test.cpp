@@ -13,9 +13,8 @@ namespace {
 
 using ::testing::ElementsAre;
 
-class BuildPlanning : public test::BuildFixture {
+class BuildPlanning : public test::StoreDirsFixture {
  protected:
-  void SetUp() override { MakeStoreDirs(); }
   // A store holding `n` distinct records, built by hand.
   void Fill(TXRDataStore& store, int n) {
     TDSControl* h = store.Open(true);

@@ -17,9 +17,8 @@ namespace {
 
 using ::testing::ElementsAre;
 
-class Verification : public test::BuildFixture {
+class Verification : public test::StoreDirsFixture {
  protected:
-  void SetUp() override { MakeStoreDirs(); }
   void BuildAll() {
     text_.Write(sourceDir_);
     RunBuild(ctx_, BuildFlags{true, true, false}, [] { return true; });

@@ -15,12 +15,9 @@ namespace {
 
 using ::testing::ElementsAre;
 
-class BookFirstOccurrences : public test::BuildFixture {
+class BookFirstOccurrences : public test::StoreDirsFixture {
  protected:
-  void SetUp() override {
-    MakeStoreDirs();
-    InstallBookFOccBuilder(set_, sourceDir_, ui_);
-  }
+  void SetUp() override { InstallBookFOccBuilder(set_, sourceDir_, ui_); }
   std::vector<FoccRec> BookFile(int book) {
     TDSControl* h = set_.BookFOccDS.OpenBook(book);
     std::vector<FoccRec> out;

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "model/books.h"
 
 namespace orv {
@@ -25,22 +23,6 @@ TEST(CitationText, NumbersAreWholeBytesWithoutPaddingOrSign) {
 TEST(CitationText, BookOutsideTheTableKeepsTheFourCharacterPrefix) {
   EXPECT_EQ(CitationText(kNullCite), "    0:0.0");
   EXPECT_EQ(CitationText({40, 1, 2, 3}), "    1:2.3");
-}
-
-TEST(BookCiteAbbrev, ThreeCharactersPaddedAndDistinct) {
-  std::set<std::string> seen;
-  for (int b = 1; b <= kBookCount; ++b) {
-    std::string a = BookCiteAbbrev(b);
-    EXPECT_EQ(a.size(), 3u) << b;
-    EXPECT_NE(a[0], ' ') << b;
-    seen.insert(a);
-  }
-  EXPECT_EQ(seen.size(), static_cast<size_t>(kBookCount));
-  EXPECT_EQ(BookCiteAbbrev(20), "Pr ");
-  EXPECT_EQ(BookCiteAbbrev(22), "SS ");
-  EXPECT_EQ(BookCiteAbbrev(26), "Ez ");
-  EXPECT_EQ(BookCiteAbbrev(29), "Joe");
-  for (int bad : {0, 40, -1}) EXPECT_EQ(BookCiteAbbrev(bad), "") << bad;
 }
 
 }  // namespace

@@ -23,6 +23,13 @@ class DataStoreClass : public ::testing::Test {
     s->SetCompare(test::KeyCompare, nullptr, test::KeyPrefix);
     return s;
   }
+  // Inserts record `k` into `s` between an open and its close.
+  static void InsertOne(TXRDataStore& s, uint32_t k) {
+    TDSControl* h = s.Open(false);
+    Rec16 r = MakeRec(k);
+    DSInsert(h, r.data());
+    s.Close();
+  }
   TempDir dir_;
 };
 
@@ -69,10 +76,7 @@ TEST_F(DataStoreClass, MissingFileCountsNothingAndCreatesNothing) {
   EXPECT_FALSE(s->Exists());
   EXPECT_FALSE(std::filesystem::exists(s->Path()));
   // The answer was not cached: once the file has records, Exists sees them.
-  TDSControl* h = s->Open(false);
-  Rec16 r = MakeRec(3);
-  DSInsert(h, r.data());
-  s->Close();
+  InsertOne(*s, 3);
   EXPECT_EQ(s->RecordCount(), 1);
   EXPECT_EQ(s->Handle(), nullptr) << "counting a closed store leaves it closed";
   EXPECT_TRUE(s->Exists());
@@ -81,13 +85,7 @@ TEST_F(DataStoreClass, MissingFileCountsNothingAndCreatesNothing) {
 }
 
 TEST_F(DataStoreClass, ExistsLeavesStoreReadOnlyUntilForceClosed) {
-  {
-    auto s = MakeStore();
-    TDSControl* h = s->Open(false);
-    Rec16 r = MakeRec(3);
-    DSInsert(h, r.data());
-    s->Close();
-  }
+  InsertOne(*MakeStore(), 3);
   auto s = MakeStore();
   ASSERT_TRUE(s->Exists());
   TDSControl* h = s->Open(true);
@@ -103,13 +101,7 @@ TEST_F(DataStoreClass, ExistsLeavesStoreReadOnlyUntilForceClosed) {
 }
 
 TEST_F(DataStoreClass, OpenOfDamagedFileLeavesNoHandleAndFileIntact) {
-  {
-    auto s = MakeStore();
-    TDSControl* h = s->Open(false);
-    Rec16 r = MakeRec(3);
-    DSInsert(h, r.data());
-    s->Close();
-  }
+  InsertOne(*MakeStore(), 3);
   std::string path = dir_.File("WORD.XRD");
   auto bytes = ReadBytes(path);
   bytes[13] = 0x7F;  // record count far beyond the one block

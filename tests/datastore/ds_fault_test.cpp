@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "datastore/ds_object.h"
-#include "datastore/fault_fs.h"
+#include "support/fault_fs.h"
 #include "support/temp_dir.h"
 
 namespace orv {

@@ -10,10 +10,7 @@
 namespace orv {
 namespace {
 
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::ReadText;
 
 // Walks an RTF file in the small subset the document viewer reads. Returns
 // the first problem found, or empty text with the file's plain text (one

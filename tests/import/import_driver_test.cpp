@@ -4,21 +4,15 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "support/temp_dir.h"
 
 namespace orv {
 namespace {
 
-namespace fs = std::filesystem;
+using test::ReadText;
 
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+namespace fs = std::filesystem;
 
 bool HasStagingLeft(const fs::path& dir) {
   for (auto& e : fs::directory_iterator(dir)) {
@@ -40,8 +34,8 @@ TEST(ImportDriver, FailedPartReplacesNothingAndLeavesNoTemporaryFolder) {
   ImportResult r = RunImport(options, [&log](const std::string& l) { log.push_back(l); });
   EXPECT_FALSE(r.ok);
   EXPECT_NE(r.message.find("no-such-folder"), std::string::npos) << r.message;
-  EXPECT_EQ(Slurp(dir.File("Source/GEN.OLF")), "the user's old file");
-  EXPECT_EQ(Slurp(dir.File("README.RTF")), "old readme");
+  EXPECT_EQ(ReadText(dir.File("Source/GEN.OLF")), "the user's old file");
+  EXPECT_EQ(ReadText(dir.File("README.RTF")), "old readme");
   EXPECT_FALSE(HasStagingLeft(dir.path()));
 }
 
@@ -56,7 +50,7 @@ TEST(ImportDriver, FinishedFilesAreMovedIntoPlace) {
   std::vector<std::string> log;
   ImportResult r = RunImport(options, [&log](const std::string& l) { log.push_back(l); });
   ASSERT_TRUE(r.ok) << r.message;
-  EXPECT_NE(Slurp(dir.File("README.RTF")), "old readme");
+  EXPECT_NE(ReadText(dir.File("README.RTF")), "old readme");
   EXPECT_TRUE(fs::exists(dir.File("HELP.RTF")));
   EXPECT_FALSE(HasStagingLeft(dir.path()));
   ASSERT_EQ(log.size(), 2u);

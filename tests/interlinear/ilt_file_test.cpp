@@ -3,23 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "support/temp_dir.h"
 
 namespace orv {
 namespace {
 
+using test::ReadText;
+using test::WriteText;
+
 namespace fs = std::filesystem;
 using Glosses = std::vector<std::string>;
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void Put(const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
 
 class IltDir : public ::testing::Test {
  protected:
@@ -154,59 +150,60 @@ TEST(IltMerge, EditedVersesReplaceThoseWithTheSameCitation) {
 
 TEST_F(IltDir, EditWrittenBackReadsAgain) {
   fs::path file = dir_ / "GEN.ILT";
-  Put(file, std::string(kHeader) + "*1\r\n1  in beginning\r\n2  the earth\r\n  was\r\n3  and\r\n");
+  WriteText(file,
+            std::string(kHeader) + "*1\r\n1  in beginning\r\n2  the earth\r\n  was\r\n3  and\r\n");
   std::vector<IltVerse> edit = {{1, 2, {"the land", "", "was formless"}}};
   ASSERT_EQ(WriteIltVerses(file.string(), edit), 0);
 
-  std::vector<IltVerse> got = ReadIltChapter(Slurp(file), 1);
+  std::vector<IltVerse> got = ReadIltChapter(ReadText(file), 1);
   ASSERT_EQ(got.size(), 3u);
   EXPECT_EQ(got[0].glosses, (Glosses{"in", "beginning"}));
   EXPECT_EQ(got[1].glosses, (Glosses{"the-land", "", "was-formless"}));
   EXPECT_EQ(got[2].glosses, (Glosses{"and"}));
-  EXPECT_EQ(Slurp(file).substr(0, sizeof(kHeader) - 1), kHeader);
+  EXPECT_EQ(ReadText(file).substr(0, sizeof(kHeader) - 1), kHeader);
   EXPECT_EQ(FileCount(), 1u) << "temporary files left behind";
 }
 
 TEST_F(IltDir, FirstEditCreatesMissingBookFile) {
   fs::path file = dir_ / "EXO.ILT";
   ASSERT_EQ(WriteIltVerses(file.string(), {{3, 14, {"I am"}}}), 0);
-  EXPECT_EQ(Slurp(file), "*3\r\n14 I-am\r\n");
+  EXPECT_EQ(ReadText(file), "*3\r\n14 I-am\r\n");
 }
 
 TEST_F(IltDir, NoTempNameLeavesFileAlone) {
   fs::path file = dir_ / "GEN.ILT";
   const std::string old = std::string(kHeader) + "*1\r\n1  a\r\n";
-  Put(file, old);
-  for (int i = 0; i <= 1000; ++i) Put(dir_ / ("ORV_" + std::to_string(i) + ".TMP"), "");
+  WriteText(file, old);
+  for (int i = 0; i <= 1000; ++i) WriteText(dir_ / ("ORV_" + std::to_string(i) + ".TMP"), "");
   EXPECT_NE(WriteIltVerses(file.string(), {{1, 1, {"b"}}}), 0);
-  EXPECT_EQ(Slurp(file), old);
+  EXPECT_EQ(ReadText(file), old);
   EXPECT_EQ(FileCount(), 1002u);
 }
 
 TEST_F(IltDir, TargetNotAFileFailsUntouched) {
   fs::path target = dir_ / "GEN.ILT";
   fs::create_directory(target);
-  Put(target / "keep", "x");
+  WriteText(target / "keep", "x");
   EXPECT_NE(WriteIltVerses(target.string(), {{1, 1, {"b"}}}), 0);
   EXPECT_TRUE(fs::is_directory(target));
-  EXPECT_EQ(Slurp(target / "keep"), "x");
+  EXPECT_EQ(ReadText(target / "keep"), "x");
   EXPECT_EQ(FileCount(), 1u);
 }
 
 TEST_F(IltDir, MissingFolderOrEditedFileFails) {
   EXPECT_NE(WriteIltVerses((dir_ / "gone" / "GEN.ILT").string(), {{1, 1, {"b"}}}), 0);
   fs::path file = dir_ / "GEN.ILT";
-  Put(file, "*1\r\n1  a\r\n");
+  WriteText(file, "*1\r\n1  a\r\n");
   EXPECT_NE(MergeVerseFile(file.string(), (dir_ / "none.TMP").string()), 0);
-  EXPECT_EQ(Slurp(file), "*1\r\n1  a\r\n");
+  EXPECT_EQ(ReadText(file), "*1\r\n1  a\r\n");
 }
 
 TEST_F(IltDir, ChapterOrVerseZeroRefused) {
   fs::path file = dir_ / "GEN.ILT";
-  Put(file, kHeader);
+  WriteText(file, kHeader);
   EXPECT_EQ(WriteIltVerses(file.string(), {{0, 1, {"a"}}}), -1);
   EXPECT_EQ(WriteIltVerses(file.string(), {{1, 0, {"a"}}}), -1);
-  EXPECT_EQ(Slurp(file), kHeader);
+  EXPECT_EQ(ReadText(file), kHeader);
   EXPECT_EQ(FileCount(), 1u);
 }
 

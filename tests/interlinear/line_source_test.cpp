@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -17,11 +16,7 @@ namespace orv {
 namespace {
 
 using test::TempDir;
-
-void WriteFile(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
-}
+using test::WriteText;
 
 // Reads every word left, as "chapter:verse.word=text"; a chapter line shows
 // as "chapter:verse.word=" with an empty text.
@@ -45,7 +40,7 @@ class TextSourceTest : public ::testing::Test {
   ~TextSourceTest() override { SourceClose(source_); }
 
   void Book(const std::string& code, const std::string& text) {
-    WriteFile(dir_.File(code + ".ILT"), text);
+    WriteText(dir_.File(code + ".ILT"), text);
   }
 
   TempDir dir_;

@@ -2,54 +2,27 @@
 // module, numbered as the Hebrew text.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "datastore/ds_object.h"
-#include "import/import_kjv.h"
 #include "kjv/kjv_line.h"
 #include "kjv/kjv_text.h"
-#include "support/temp_dir.h"
+#include "support/real_kjv.h"
 
 namespace orv {
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string OshbDir() {
-  if (const char* env = std::getenv("ORV_OSHB_DIR")) return env;
-  return (fs::path(__FILE__).parent_path() / "../../../shared/data/oshb").string();
-}
-
-// One folder of imported files for the whole suite: the import takes a second.
+// The imported files are shared by the whole program: the import takes a
+// second.
 class KjvRealData : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    const std::string map = OshbDir() + "/VerseMap.xml";
-    if (!fs::exists(map)) {
-      skip_ = "No VerseMap.xml at " + map + " (set ORV_OSHB_DIR)";
-      return;
-    }
-    if (FindKjvModule().empty()) {
-      skip_ = "No King James SWORD module: install the Debian package sword-text-kjv";
-      return;
-    }
-    dir_ = new test::TempDir;
-    ImportResult r = ImportKjv(map, dir_->File("prog"));
-    if (!r.ok) skip_ = "King James import failed: " + r.message;
-  }
-  static void TearDownTestSuite() {
-    delete dir_;
-    dir_ = nullptr;
-  }
   void SetUp() override {
-    if (!skip_.empty()) GTEST_SKIP() << skip_;
+    if (!data_.ok) GTEST_SKIP() << data_.why;
   }
 
-  std::string ProgramDir() const { return dir_->File("prog"); }
-  std::string IndexFile() const { return dir_->File("root/KJV/KJV.XRD"); }
+  std::string ProgramDir() const { return data_.programDir; }
+  std::string IndexFile() const { return data_.indexFile; }
 
   // The verse's tokens after its marker, joined by blanks.
   static std::string Verse(TKJV& kjv, int book, int chapter, int verse) {
@@ -67,8 +40,7 @@ class KjvRealData : public ::testing::Test {
     return text;
   }
 
-  static inline test::TempDir* dir_ = nullptr;
-  static inline std::string skip_;
+  const test::RealKjv& data_ = test::RealKjv::Get();
 };
 
 TEST_F(KjvRealData, GenesisOne) {

@@ -33,5 +33,21 @@ TEST(BookTables, CodesAreDistinctFileNames) {
   EXPECT_EQ(codes.size(), static_cast<size_t>(kBookCount));
 }
 
+TEST(BookCiteAbbrev, ThreeCharactersPaddedAndDistinct) {
+  std::set<std::string> seen;
+  for (int b = 1; b <= kBookCount; ++b) {
+    std::string a = BookCiteAbbrev(b);
+    EXPECT_EQ(a.size(), 3u) << b;
+    EXPECT_NE(a[0], ' ') << b;
+    seen.insert(a);
+  }
+  EXPECT_EQ(seen.size(), static_cast<size_t>(kBookCount));
+  EXPECT_EQ(BookCiteAbbrev(20), "Pr ");
+  EXPECT_EQ(BookCiteAbbrev(22), "SS ");
+  EXPECT_EQ(BookCiteAbbrev(26), "Ez ");
+  EXPECT_EQ(BookCiteAbbrev(29), "Joe");
+  for (int bad : {0, 40, -1}) EXPECT_EQ(BookCiteAbbrev(bad), "") << bad;
+}
+
 }  // namespace
 }  // namespace orv

@@ -76,21 +76,22 @@ TEST(HebrewGlyphs, KeepsTheByteOrderAndPassesOtherBytesThrough) {
   EXPECT_EQ(SourceLetterGlyph('i'), "");
 }
 
-}  // namespace
-}  // namespace orv
-
-namespace orv {
-namespace {
-
 TEST(HebrewGlyphs, FinalFormsAtWordEndsOnly) {
-  EXPECT_EQ(MarkFinalForms("aleim"), "aleiM");
-  EXPECT_EQ(MarkFinalForms("earc"), "earC");
-  EXPECT_EQ(MarkFinalForms("kl-arc"), "kl-arC");
-  EXPECT_EQ(MarkFinalForms("al-pni"), "al-pni");
-  EXPECT_EQ(MarkFinalForms("drk mlk"), "drK mlK");
-  EXPECT_EQ(MarkFinalForms("k"), "k");  // no letter before it
-  EXPECT_EQ(MarkFinalForms("mn"), "mN");
-  EXPECT_EQ(MarkFinalForms(""), "");
+  struct Row {
+    const char* word;
+    const char* marked;
+  };
+  const Row rows[] = {
+      {"aleim", "aleiM"},
+      {"earc", "earC"},
+      {"kl-arc", "kl-arC"},
+      {"al-pni", "al-pni"},
+      {"drk mlk", "drK mlK"},
+      {"mn", "mN"},
+      {"", ""},
+      {"k", "k"},  // no letter before it
+  };
+  for (const Row& r : rows) EXPECT_EQ(MarkFinalForms(r.word), r.marked) << r.word;
   // The marks draw as the final letters: mem sofit, tsade sofit.
   EXPECT_EQ(StorageToHebrew("M"), "\u05DD");
   EXPECT_EQ(StorageToHebrew("C"), "\u05E5");

@@ -2,36 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
+
+#include "support/scoped_env.h"
 
 namespace orv {
 namespace {
 
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old, had_ = true;
-    if (value) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~ScopedEnv() {
-    if (had_) {
-      setenv(name_, old_.c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::string old_;
-  bool had_ = false;
-};
+using test::ScopedEnv;
 
 TEST(PathMap, StoredPathsBecomeNativeOnes) {
   ScopedEnv root("ORV_ROOT", "/data/orv");

@@ -3,35 +3,29 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <optional>
 #include <string>
 
+#include "support/scoped_env.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
 
 namespace orv {
 namespace {
 
+using test::ReadText;
 using ::testing::ElementsAre;
 using ::testing::StartsWith;
-
-std::string Slurp(const std::string& path) {
-  std::vector<unsigned char> b = test::ReadBytes(path);
-  return std::string(b.begin(), b.end());
-}
 
 TEST(ListFile, WritesOneCrLfLinePerItemInListOrder) {
   test::TempDir dir;
   const std::string file = dir.File("Occurrences.TXT");
   EXPECT_EQ(WriteListFile(file, {"Gen 1:1.1", "", "Gen 2:4.7"}), "");
-  EXPECT_EQ(Slurp(file), "Gen 1:1.1\r\n\r\nGen 2:4.7\r\n");
+  EXPECT_EQ(ReadText(file), "Gen 1:1.1\r\n\r\nGen 2:4.7\r\n");
   // Saving again replaces the file whole; an empty list leaves it empty.
   EXPECT_EQ(WriteListFile(file, {}), "");
   EXPECT_TRUE(std::filesystem::exists(file));
-  EXPECT_EQ(Slurp(file), "");
+  EXPECT_EQ(ReadText(file), "");
   // No temporary file is left behind.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                           std::filesystem::directory_iterator()),
@@ -53,24 +47,10 @@ TEST(ListFile, FailureNamesTheFileAndKeepsWhatWasThere) {
 
 class SaveListTest : public ::testing::Test {
  protected:
-  SaveListTest() {
-    if (const char* old = std::getenv("ORV_ROOT")) saved_ = old;
-    root_ = dir.File("root");
-    setenv("ORV_ROOT", root_.c_str(), 1);
-  }
-  ~SaveListTest() override {
-    if (saved_) {
-      setenv("ORV_ROOT", saved_->c_str(), 1);
-    } else {
-      unsetenv("ORV_ROOT");
-    }
-  }
   test::TempDir dir;
-  std::string root_;
+  std::string root_ = dir.File("root");
+  test::ScopedEnv rootEnv_{"ORV_ROOT", root_.c_str()};
   test::ScriptedUI ui;
-
- private:
-  std::optional<std::string> saved_;
 };
 
 TEST_F(SaveListTest, AsksInTheDataRootWithTheCaptionAsNameAndWritesTheChosenFile) {
@@ -82,7 +62,7 @@ TEST_F(SaveListTest, AsksInTheDataRootWithTheCaptionAsNameAndWritesTheChosenFile
   EXPECT_EQ(ui.lastFileRequest.filters[0].description, "Text files");
   EXPECT_EQ(ui.lastFileRequest.filters[0].patterns, "*.TXT");
   EXPECT_EQ(ui.lastFileRequest.folder, root_);
-  EXPECT_EQ(Slurp(root_ + "/words.TXT"), "one\r\ntwo\r\nthree\r\n");
+  EXPECT_EQ(ReadText(root_ + "/words.TXT"), "one\r\ntwo\r\nthree\r\n");
   EXPECT_TRUE(ui.messages.empty());
 }
 

@@ -8,13 +8,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "build/source_text.h"
 #include "config/settings.h"
 #include "page/hit_test.h"
+#include "support/scoped_env.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
 #include "ui/build/orv_make_db.h"
@@ -27,11 +27,9 @@ class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() : text_(11, 3, 4) {
     test::TestApp();
-    setenv("ORV_ROOT", dir_.File("root").c_str(), 1);
     std::filesystem::create_directories(dir_.File("prog/Source"));
     text_.Write(dir_.File("prog/Source"));
   }
-  ~MainWindowTest() override { unsetenv("ORV_ROOT"); }
 
   // Opens the window; modal dialogs are recorded by their object name (and
   // the build dialog builds, as it would when shown).
@@ -68,6 +66,7 @@ class MainWindowTest : public ::testing::Test {
   Citation Cite() { return form_->GetSession().view.currentCite; }
 
   test::TempDir dir_;
+  test::ScopedEnv rootEnv_{"ORV_ROOT", dir_.File("root").c_str()};
   test::SmallText text_;
   test::ScriptedUI ui_;
   std::unique_ptr<TForm1> form_;

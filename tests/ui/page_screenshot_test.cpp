@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "config/settings.h"
-#include "import/import_kjv.h"
 #include "kjv/kjv_index.h"
 #include "kjv/kjv_text.h"
 #include "model/books.h"
@@ -31,6 +30,7 @@
 #include "page/view_state.h"
 #include "platform/program_dir.h"
 #include "support/real_hebrew.h"
+#include "support/real_kjv.h"
 #include "support/scripted_ui.h"
 #include "support/store_records.h"
 #include "support/temp_dir.h"
@@ -67,30 +67,12 @@ Ink CountInk(const QImage& image, int left, int right) {
 
 class PageScreenshot : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    const test::RealHebrew& data = test::RealHebrew::Get();
-    if (!data.ok) {
-      skip_ = data.why;
-      return;
-    }
-    const std::string map = test::RealHebrew::OshbDir() + "/VerseMap.xml";
-    if (FindKjvModule().empty()) {
-      skip_ = "No King James SWORD module: install the Debian package sword-text-kjv";
-      return;
-    }
-    kjvDir_ = new test::TempDir;
-    ImportResult r = ImportKjv(map, kjvDir_->File("prog"));
-    if (!r.ok) skip_ = "King James import failed: " + r.message;
-  }
-  static void TearDownTestSuite() {
-    delete kjvDir_;
-    kjvDir_ = nullptr;
-  }
-
   void SetUp() override {
-    if (!skip_.empty()) GTEST_SKIP() << skip_;
-    test::TestApp();
     const test::RealHebrew& data = test::RealHebrew::Get();
+    if (!data.ok) GTEST_SKIP() << data.why;
+    const test::RealKjv& kjv = test::RealKjv::Get();
+    if (!kjv.ok) GTEST_SKIP() << kjv.why;
+    test::TestApp();
     BuildLetterValueTables();
     programDir_ = data.programDir;
     set_ = std::make_unique<DatastoreSet>(data.hebrewDir, data.xlatDir);
@@ -106,7 +88,7 @@ class PageScreenshot : public ::testing::Test {
     AddXlat("ieve", "LORD");
     AddXlat("awri", "blessed");
     AddXlat("enni", "behold-me");
-    kjvIndex_ = std::make_unique<KjvIndex>(kjvDir_->File("prog"), kjvDir_->File("KJV.XRD"));
+    kjvIndex_ = std::make_unique<KjvIndex>(kjv.programDir, kjv.indexFile);
     kjv_ = std::make_unique<TKJV>(*kjvIndex_);
   }
   void TearDown() override {
@@ -194,9 +176,6 @@ class PageScreenshot : public ::testing::Test {
     EXPECT_GT(kjv.red, 100) << "no Strong's numbers in the King James column";
     EXPECT_FALSE(layout_.kjvHits.empty());
   }
-
-  static inline test::TempDir* kjvDir_ = nullptr;
-  static inline std::string skip_;
 
   test::TempDir ilt_;
   test::ScriptedUI ui_;

@@ -6,13 +6,13 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "build/source_text.h"
 #include "page/page_fixture.h"
 #include "page/page_print.h"
+#include "support/scoped_env.h"
 #include "ui/qt_app.h"
 
 namespace orv::ui {
@@ -122,16 +122,13 @@ TEST_F(PrintJobTest, WithoutAPrinterTheJobGoesToAPdfInTheDataRoot) {
     GTEST_SKIP() << "a default printer is set up on this machine";
   }
   const std::string root = dir_.File("root");
-  const char* old = std::getenv("ORV_ROOT");
-  const std::string oldRoot = old ? old : "";
-  setenv("ORV_ROOT", root.c_str(), 1);
-  ShowScreen({1, 1, 1, 1});
-  const PrintResult first = PrintOnDefaultPrinter(Scene(), ui_, PrintScope::kPage);
-  const PrintResult second = PrintOnDefaultPrinter(Scene(), ui_, PrintScope::kPage);
-  if (old)
-    setenv("ORV_ROOT", oldRoot.c_str(), 1);
-  else
-    unsetenv("ORV_ROOT");
+  PrintResult first, second;
+  {
+    test::ScopedEnv rootEnv("ORV_ROOT", root.c_str());
+    ShowScreen({1, 1, 1, 1});
+    first = PrintOnDefaultPrinter(Scene(), ui_, PrintScope::kPage);
+    second = PrintOnDefaultPrinter(Scene(), ui_, PrintScope::kPage);
+  }
 
   EXPECT_EQ(first.pages, 1);
   EXPECT_EQ(fs::path(first.pdfPath).parent_path(), fs::path(root));

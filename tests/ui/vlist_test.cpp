@@ -18,10 +18,7 @@
 namespace orv::ui {
 namespace {
 
-std::string Slurp(const std::string& path) {
-  std::vector<unsigned char> b = test::ReadBytes(path);
-  return std::string(b.begin(), b.end());
-}
+using test::ReadText;
 
 class TAListTest : public ::testing::Test {
  protected:
@@ -113,13 +110,13 @@ TEST_F(TAListTest, SaveWritesOneLinePerItemUnderTheCaptionsName) {
   list.Save->click();
   EXPECT_EQ(ui.lastFileRequest.defaultName, "Occurrences of bra");
   EXPECT_EQ(ui.lastFileRequest.extension, "TXT");
-  EXPECT_EQ(Slurp(dir.File("three.TXT")), "Gen 1:1.2\r\nGen 2:3.9\r\nGen 2:4.7\r\n");
+  EXPECT_EQ(ReadText(dir.File("three.TXT")), "Gen 1:1.2\r\nGen 2:3.9\r\nGen 2:4.7\r\n");
 
   list.SetItems({});
   ui.saveFile.push_back(dir.File("empty.TXT"));
   list.SaveClick();
   EXPECT_TRUE(std::filesystem::exists(dir.File("empty.TXT")));
-  EXPECT_EQ(Slurp(dir.File("empty.TXT")), "");
+  EXPECT_EQ(ReadText(dir.File("empty.TXT")), "");
   EXPECT_TRUE(ui.messages.empty());
   // Saving leaves the dialog open.
   EXPECT_EQ(list.result(), 0);

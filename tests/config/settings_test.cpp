@@ -1,26 +1,23 @@
 // Reading and writing the settings file on disk: the missing file, the
 // replace-when-complete write and its failures, the settings path.
+#include "config/settings.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
-#include "config/settings.h"
 #include "config/settings_writer.h"
-#include "datastore/fault_fs.h"
+#include "support/fault_fs.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 namespace orv {
 namespace {
 
 using test::ReadBytes;
+using test::ReadText;
 using test::TempDir;
-
-std::string ReadText(const std::string& path) {
-  std::vector<unsigned char> b = ReadBytes(path);
-  return std::string(b.begin(), b.end());
-}
 
 // Names in `dir` other than ORV.INI, e.g. temporary files left behind.
 std::vector<std::string> Leftovers(const std::string& dir) {
@@ -120,15 +117,8 @@ TEST(SettingsFile, TargetThatCannotBeReplacedKeepsItsContents) {
 }
 
 TEST(SettingsFile, PathIsOrvIniInTheDataRoot) {
-  const char* old = std::getenv("ORV_ROOT");
-  std::string saved = old ? old : "";
-  setenv("ORV_ROOT", "/tmp/orv-root-test", 1);
+  test::ScopedEnv root("ORV_ROOT", "/tmp/orv-root-test");
   EXPECT_EQ(SettingsPath(), "/tmp/orv-root-test/ORV.INI");
-  if (old) {
-    setenv("ORV_ROOT", saved.c_str(), 1);
-  } else {
-    unsetenv("ORV_ROOT");
-  }
 }
 
 }  // namespace

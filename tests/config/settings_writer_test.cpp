@@ -1,10 +1,11 @@
 // The written text: exact layout, and text -> settings -> text round trips.
+#include "config/settings_writer.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "config/settings.h"
-#include "config/settings_writer.h"
 
 namespace orv {
 namespace {
@@ -122,8 +123,8 @@ TEST(SettingsWrite, RoundTripsByteForByte) {
   for (int i = 0; i < 10; ++i) {
     // Appended: GCC 12 at -O3 reports a false -Wrestrict for "T" + a
     // temporary string (GCC bug 105651).
-    full.il.AddInterlinearText(std::string("T").append(std::to_string(i)),
-                               std::string(20, 'a' + i), "I\\");
+    full.il.AddInterlinearText(std::string("T").append(std::to_string(i)), std::string(20, 'a' + i),
+                               "I\\");
     full.il.AddTranslationDatabase(std::string(20, 'A' + i), "", "");
   }
   full.hebrew.Reset();
