@@ -207,13 +207,16 @@ FillResult FillBuffer(Page& page, PageEnv& env, Citation p, int wanted, WordRelo
     if (first == 0 && !(cite < p)) first = k;
     if (first != 0 && k + 1 > first + wanted - 1) break;
   }
+  bool pastEnd = false;
   if (first == 0) {
-    // The position lies past the chapter's end, or past the words a chapter
-    // longer than the buffer can hold: show the last words there are.
+    // The position lies past the words a chapter longer than the buffer can
+    // hold: the last words there are. Past the chapter's end, the caller
+    // finds the page that ends the chapter, which only a layout can tell.
+    pastEnd = b.count > 0 && b.count < kLastSlot;
     first = b.count == kLastSlot ? kPageSlots - wanted : 1;
   }
   reloadWords = WordReload::kValid;
-  return {first, b.count};
+  return {first, b.count, pastEnd};
 }
 
 }  // namespace orv

@@ -13,10 +13,11 @@ struct PageEnv;
 
 struct FillResult {
   // Entry of the page position, or of the first word after it. A position
-  // past the chapter's end gives 1; one past the words of a chapter cut at
-  // entry 1279 gives 1280 - wanted (the last words there are).
+  // past the chapter's end gives 1 and sets pastEnd; one past the words of a
+  // chapter cut at entry 1279 gives 1280 - wanted (the last words there are).
   int first = 0;
-  int last = 0;  // last entry loaded
+  int last = 0;          // last entry loaded
+  bool pastEnd = false;  // the position lies after the chapter's last word
 };
 
 // Makes the buffer hold `wanted` words from `position` on where the chapter

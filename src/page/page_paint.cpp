@@ -31,31 +31,71 @@ const WordEntry& Entry(const Page& page, int k) {
   return page.buffer.entry[static_cast<size_t>(k)];
 }
 
-void PaintHeader(Surface& s, PageLayout& l, const Page& page, const Settings& st,
-                 const ViewState& v) {
-  const SpacingSet& sp = l.spacing;
-  s.SetFont(WithSize(l.fonts.number, 10));
-  const std::string& title = page.lines.source[0].bookTitle;
-  const Citation c = v.currentCite;
+// The header of the page at `c`: the book title (header mode 1, at the
+// book's start) or the chapter heading (mode 2, at a chapter's start) with
+// its font size; size 0 for none.
+struct Header {
   std::string text;
   int size = 0;
-  if (st.header == 1 && c.chapter == 1 && c.verse == 1 && c.word == 1) {
-    text = title;
-    size = st.titleSize;
-  } else if (st.header == 2 && c.verse == 1 && c.word == 1) {
-    text = title + " " + std::to_string(c.chapter);
-    size = st.chapterSize;
+};
+
+Header HeaderAt(const Page& page, const Settings& st, Citation c) {
+  const std::string& title = page.lines.source[0].bookTitle;
+  if (st.header == 1 && c.chapter == 1 && c.verse == 1 && c.word == 1) return {title, st.titleSize};
+  if (st.header == 2 && c.verse == 1 && c.word == 1) {
+    return {title + " " + std::to_string(c.chapter), st.chapterSize};
   }
-  if (size > 0) {
-    s.SetFont(WithSize(l.fonts.number, size));
-    const Extent e = s.TextExtent(text);
-    s.TextOut(l.geo.clip.left + (l.geo.clip.Width() - e.width) / 2, sp.titlSp, text);
+  return {};
+}
+
+// Sets the header's height, the first row's y and the page's direction;
+// draws the header when `draw`.
+void LayOutHeader(Surface& s, PageLayout& l, const Page& page, const Settings& st,
+                  const ViewState& v, bool draw) {
+  const SpacingSet& sp = l.spacing;
+  s.SetFont(WithSize(l.fonts.number, 10));
+  const Header h = HeaderAt(page, st, v.currentCite);
+  if (h.size > 0) {
+    s.SetFont(WithSize(l.fonts.number, h.size));
+    const Extent e = s.TextExtent(h.text);
+    if (draw) s.TextOut(l.geo.clip.left + (l.geo.clip.Width() - e.width) / 2, sp.titlSp, h.text);
     l.headerHeight = e.height + 2 * sp.titlSp;
   } else {
     l.headerHeight = s.TextHeight("XXX123") + 2 * sp.titlSp;
   }
   l.firstRowY = l.headerHeight + sp.headSp;
   l.direction = page.lines.source[0].direction < 0 ? -1 : 1;
+}
+
+// Fills the buffer with `wanted` words from the page position and measures
+// them.
+FillResult LoadWords(Surface& s, PageLayout& l, Page& page, PageEnv& env, ViewState& view,
+                     int wanted) {
+  FillResult r = FillBuffer(page, env, view.currentCite, wanted, view.reloadWords);
+  l.firstLoaded = r.first;
+  l.lastLoaded = std::min(r.last, page.buffer.count);
+  MeasurePage(s, l, page, env.settings, l.firstLoaded, l.lastLoaded);
+  for (int n = 0; n < kLineCount; ++n) {
+    l.lines[static_cast<size_t>(n)].direction = page.lines.source[static_cast<size_t>(n)].direction;
+  }
+  return r;
+}
+
+// Whether the rows stopped only because the loaded words ran out while the
+// chapter has more that the buffer can take.
+bool RanOutOfWords(const PageLayout& l, const Page& page) {
+  return l.lastPlaced > 0 && l.lastPlaced == l.lastLoaded && !page.buffer.endOfChapter &&
+         page.buffer.count < kPageSlots - 1;
+}
+
+// Lays out the rows from the page position. A page that holds more words
+// than were loaded must not end early (the next page would skip the rest of
+// the chapter): the rest of the chapter is loaded and the rows laid out again.
+void LayOutPage(Surface& s, PageLayout& l, Page& page, PageEnv& env, ViewState& view) {
+  LayOutRows(s, l, page, env.settings, view);
+  if (!RanOutOfWords(l, page)) return;
+  LoadWords(s, l, page, env, view, kPageSlots - l.firstLoaded);
+  LayOutRows(s, l, page, env.settings, view);
 }
 
 void PaintLabels(Surface& s, const PageLayout& l) {
@@ -182,16 +222,8 @@ void PaintRange(Surface& s, const PageLayout& l, const Page& page) {
 
 void PaintPage(Surface& surface, PageLayout& l, Page& page, PageEnv& env, ViewState& view) {
   const Settings& st = env.settings;
-  if (view.relayoutNeeded) {
-    FillResult r = FillBuffer(page, env, view.currentCite, kPageWanted, view.reloadWords);
-    l.firstLoaded = r.first;
-    l.lastLoaded = std::min(r.last, page.buffer.count);
-    MeasurePage(surface, l, page, st, l.firstLoaded, l.lastLoaded);
-    for (int n = 0; n < kLineCount; ++n) {
-      l.lines[static_cast<size_t>(n)].direction =
-          page.lines.source[static_cast<size_t>(n)].direction;
-    }
-  }
+  FillResult loaded;
+  if (view.relayoutNeeded) loaded = LoadWords(surface, l, page, env, view, kPageWanted);
   if (l.geometryChanged) {
     const Rect clip = surface.ClipRect();
     if (clip.right > 0) {
@@ -200,9 +232,17 @@ void PaintPage(Surface& surface, PageLayout& l, Page& page, PageEnv& env, ViewSt
       l.geometryChanged = false;
     }
   }
-  PaintHeader(surface, l, page, st, view);
+  if (loaded.pastEnd) {
+    // A position after the chapter's last word shows the page that ends the
+    // chapter.
+    LayOutHeader(surface, l, page, st, view, false);
+    const Citation last = page.buffer.entry[static_cast<size_t>(page.buffer.count)].cite;
+    view.currentCite = BackwardLayout(surface, l, page, env, view, last);
+    LoadWords(surface, l, page, env, view, kPageWanted);
+  }
+  LayOutHeader(surface, l, page, st, view, true);
   if (view.relayoutNeeded) {
-    LayOutRows(surface, l, page, st, view);
+    LayOutPage(surface, l, page, env, view);
     view.relayoutNeeded = false;
   }
   if (l.lastPlaced == 0) return;
@@ -240,7 +280,8 @@ void PaintKjvColumn(Surface& s, PageLayout& l, TKJV& kjv, const PageEnv& env,
     if (x == x0 || x + w <= limit) return true;
     x = x0;
     y += lineHeight;
-    return y <= lowest;
+    // A line may start above the lowest line start, never at it.
+    return y < lowest;
   };
   for (; i != 0; i = kjv.NextToken()) {
     const std::string token(kjv.TokenText(i));

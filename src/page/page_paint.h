@@ -13,9 +13,11 @@ struct PageLayout;
 struct ViewState;
 
 // Paints the page. When view.relayoutNeeded is set the buffer is filled from
-// view.currentCite (512 words), the words are measured and laid out, and
-// the flag is cleared; otherwise the stored rows are drawn again. When not
-// one word fits, only the header is drawn.
+// view.currentCite (512 words, and the rest of the chapter when the page
+// holds more), the words are measured and laid out, and the flag is
+// cleared; otherwise the stored rows are drawn again. A position after its
+// chapter's last word becomes the first word of the page that ends the
+// chapter. When not one word fits, only the header is drawn.
 void PaintPage(Surface& surface, PageLayout& layout, Page& page, PageEnv& env, ViewState& view);
 
 // The King James text from the page position on, in the column right of

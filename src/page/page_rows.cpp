@@ -93,6 +93,12 @@ void Justify(PageLayout& l, int keepRow) {
   for (VerseLabel& v : l.labels) v.x += shift(v.row, v.position);
 }
 
+// The cursor at the end of its row, so that the next item opens a new row.
+Cursor EndOfRow(const PageLayout& l, Cursor c) {
+  c.x = l.direction < 0 ? l.geo.left : l.geo.right;
+  return c;
+}
+
 Cursor StartCursor(const PageLayout& l) {
   Cursor c;
   c.y = l.firstRowY;
@@ -135,23 +141,29 @@ void LayOutRows(Surface& surface, PageLayout& l, const Page& page, const Setting
         (e.cite.book != view.currentCite.book || e.cite.chapter != view.currentCite.chapter)) {
       break;
     }
-    const size_t labelsBefore = l.labels.size();
+    const Cursor before = c;
+    WordBox& b = l.box[static_cast<size_t>(k)];
+    b.slot = SlotWidth(l, page, settings, k);
     if (e.cite.word == 1 && l.labels.size() < kMaxVerseLabels) {
+      // A verse label stands in the row of its verse's first word: when the
+      // word opens a new row, so does the label; when the word does not fit
+      // on the page, neither does the label.
       VerseLabel v;
       v.text = VerseLabelText(e.cite.verse, l.direction);
       v.width = surface.TextWidth(v.text);
       v.word = k;
       if (!Place(l, c, v.width, v.x, v.y, v.row, v.position)) break;
-      l.labels.push_back(v);
-    }
-    WordBox& b = l.box[static_cast<size_t>(k)];
-    b.slot = SlotWidth(l, page, settings, k);
-    Cursor before = c;
-    if (!Place(l, c, b.slot, b.x, b.y, b.row, b.position)) {
-      if (l.labels.size() > labelsBefore) {
-        l.labels.pop_back();
+      if (!Place(l, c, b.slot, b.x, b.y, b.row, b.position)) {
         c = before;
+        break;
       }
+      if (b.row != v.row) {
+        c = EndOfRow(l, before);
+        Place(l, c, v.width, v.x, v.y, v.row, v.position);
+        Place(l, c, b.slot, b.x, b.y, b.row, b.position);
+      }
+      l.labels.push_back(v);
+    } else if (!Place(l, c, b.slot, b.x, b.y, b.row, b.position)) {
       break;
     }
     if (!l.firstPlaced) l.firstPlaced = k;
@@ -204,12 +216,15 @@ Citation BackwardLayout(Surface& surface, PageLayout& l, Page& page, PageEnv& en
     if (env.settings.header == 2 && (e.cite.book != end.book || e.cite.chapter != end.chapter)) {
       break;
     }
-    l.box[static_cast<size_t>(k)].slot = SlotWidth(l, page, env.settings, k);
-    if (!place(l.box[static_cast<size_t>(k)].slot)) break;
+    int& slot = l.box[static_cast<size_t>(k)].slot;
+    slot = SlotWidth(l, page, env.settings, k);
+    // A verse label shares the row of its verse's first word, as forwards.
+    const int w =
+        e.cite.word == 1
+            ? slot + s.wordSp + surface.TextWidth(VerseLabelText(e.cite.verse, l.direction))
+            : slot;
+    if (!place(w)) break;
     earliest = k;
-    if (e.cite.word == 1 && !place(surface.TextWidth(VerseLabelText(e.cite.verse, l.direction)))) {
-      break;
-    }
   }
   return page.buffer.entry[static_cast<size_t>(earliest)].cite;
 }

@@ -19,8 +19,10 @@ struct ViewState;
 // first row down: a verse label before each verse's first word, items from
 // the right end (right-to-left page) or the left end, a new row when the
 // next item does not fit, until the page is full, the chapter ends (header
-// mode 2) or the words run out. A label whose word does not fit is taken
-// back, so a page never ends on a label. Rows of three items or more are
+// mode 2) or the words run out. A label stands in the row of its word: it
+// opens a new row with the word when the word would, and is taken back when
+// the word does not fit, so neither a row nor a page ends on a label. Rows
+// of three items or more are
 // justified, except the row of the chapter's or the loaded text's last
 // word. Sets the placed range, the page range and view.nextPageCite (null
 // when the loaded words ran out). A first row that does not fit places

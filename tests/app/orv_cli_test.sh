@@ -61,11 +61,22 @@ assert d[:8]==b"\x89PNG\r\n\x1a\n" and d[12:16]==b"IHDR"; print("%dx%d" % struct
   { cat "$work/p.err"; fail "page"; }
 [[ $(png_size "$work/p.png") == 640x300 ]] || fail "page: not 640x300"
 expect_line "$work/p.out" "Gen 1:1.1 - Gen 1:2.4"
+# --pages: pages as Page Down moves, one range a line, each starting after the last.
+"$ORV" page Gen 1:1 --png "$work/pp.png" --size 640x300 --pages 3 >"$work/pp.out" ||
+  fail "page --pages"
+[[ $(wc -l <"$work/pp.out") -eq 3 && -e "$work/pp-3.png" ]] || fail "page --pages: not 3 pages"
+expect_line "$work/pp.out" "Gen 1:1.1 - Gen 1:2.4"
+expect_line "$work/pp.out" "Gen 2:1.1 - Gen 2:1.2"
+expect_line "$work/pp.out" "Ex  1:1.1 - Ex  1:2.4"
+# At the end of the text paging stops.
+"$ORV" page Mal 2:1 --png "$work/pm.png" --pages 3 >"$work/pm.out" 2>/dev/null || fail "page --pages at the end"
+[[ $(wc -l <"$work/pm.out") -eq 1 && ! -e "$work/pm-2.png" ]] || fail "page --pages went past the end"
 "$ORV" page "Gen 2:1" --png "$work/p.png" >/dev/null 2>&1 || fail "page at the default size"
 [[ $(png_size "$work/p.png") == 1920x1080 ]] || fail "page: default size not 1920x1080"
 for bad in "Gen 9:1 --png $work/x.png" "Gen 1:1 --png $work/x.png --size 640" \
            "Gen 1:1 --png $work/x.png --size 0x300" "Gen 1:1 --png $work/x.png --size 20000x10" \
-           "Gen 1:1" "Gen 1:1 --png" "Gen 1:1 --png $work/none/x.png"; do
+           "Gen 1:1" "Gen 1:1 --png" "Gen 1:1 --png $work/none/x.png" \
+           "Gen 1:1 --png $work/x.png --pages 0" "Gen 1:1 --png $work/x.png --pages x"; do
   # shellcheck disable=SC2086
   if "$ORV" page $bad >/dev/null 2>&1; then fail "page $bad succeeded"; fi
 done

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "kjv/kjv_index.h"
@@ -68,6 +71,32 @@ TEST_F(PagePaintTest, HeaderModesAndTheKingJamesColumn) {
   settings_.header = 1;
   const std::string dump = Paint({1, 1, 1, 1}, 700, 200, &kjv);
   EXPECT_NE(dump.find("text 245,5 \"Genesis\""), std::string::npos) << dump;
+}
+
+TEST_F(PagePaintTest, TheKingJamesColumnStartsNoLineAtTheLowestLineStart) {
+  test::KjvFolder kjvFolder;
+  std::string verse = "1:1";
+  for (int i = 0; i < 60; ++i) verse += " word";
+  kjvFolder.Write(1, test::CrLf({verse.c_str()}));
+  KjvIndex index(kjvFolder.ProgramDir(), kjvFolder.IndexFile());
+  TKJV kjv(index);
+  settings_.showKJV = true;
+  // Every height of a few line heights' range: one of them puts a line
+  // start exactly at the lowest line start (bottom - line height).
+  const int lineHeight = 10 + test::FakeSurface::kExtraHeight;  // Arial 10
+  for (int height = 100; height < 100 + 2 * lineHeight; ++height) {
+    SCOPED_TRACE(height);
+    std::istringstream dump(Paint({1, 1, 1, 1}, 700, height, &kjv));
+    int lowestY = -1;
+    for (std::string call; std::getline(dump, call);) {
+      int x = 0, y = 0;
+      if (std::sscanf(call.c_str(), "text %d,%d", &x, &y) == 2 && x >= layout_.geo.right) {
+        lowestY = std::max(lowestY, y);
+      }
+    }
+    ASSERT_GE(lowestY, 0) << "no King James text drawn";
+    EXPECT_LT(lowestY, layout_.geo.bottom - lineHeight);
+  }
 }
 
 TEST_F(PagePaintTest, ATinyWindowShowsTheHeaderOnly) {

@@ -106,7 +106,9 @@ class PageScreenshot : public ::testing::Test {
     settings_.il.SetSelection(1, 0);
     settings_.il.SetSelection(2, 0);
     AssignSources(page_, *env_, programDir_, view_.reloadWords);
-    const FillResult r = FillBuffer(page_, *env_, at, kPageWanted, view_.reloadWords);
+    if (!glossed_) return;
+    // The whole chapter from `at`, so a page larger than one fill is glossed too.
+    const FillResult r = FillBuffer(page_, *env_, at, kPageSlots - 1, view_.reloadWords);
     static const char* const kGlosses[] = {"and",     "the-earth", "in-beginning", "he-said",
                                            "God",     "to-them",   "over",         "the-LORD",
                                            "blessed", "the-way-of"};
@@ -127,19 +129,20 @@ class PageScreenshot : public ::testing::Test {
     AssignSources(page_, *env_, programDir_, view_.reloadWords);
   }
 
-  // Paints the page at `at` and writes it as `name`.png; returns the image.
-  QImage Shoot(Citation at, const std::string& name) {
-    WriteInterlinear(at);
+  // Paints the page at `at` on an image of width x height and writes it as
+  // `name`.png; returns the image.
+  QImage Shoot(Citation at, const std::string& name, int width = kWidth, int height = kHeight) {
+    WriteInterlinear(Citation{at.book, at.chapter, 1, 1});
     set_->SetFOccView(set_->CurrentFOccView(), FOccViewSetting(settings_.markFOcc), at.book);
     layout_.fonts = MakePageFonts(settings_);
     layout_.geometryChanged = true;
     view_.currentCite = at;
     view_.relayoutNeeded = true;
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
       QPainter painter(&image);
-      QtSurface surface(painter, {0, 0, kWidth, kHeight});
+      QtSurface surface(painter, {0, 0, width, height});
       PaintScreen(surface, layout_, page_, *env_, view_, kjv_.get());
     }
     const fs::path dir = fs::path(ExecutablePath()).parent_path() / "screenshots";
@@ -166,17 +169,18 @@ class PageScreenshot : public ::testing::Test {
     EXPECT_GT(db, 0) << "no translation database gloss on the page";
 
     const int split = layout_.geo.right + layout_.spacing.rightMargin;
-    ASSERT_LT(split, kWidth - 200) << "no room for the King James column";
+    ASSERT_LT(split, image.width() - 200) << "no room for the King James column";
     const Ink page = CountInk(image, 0, split);
     EXPECT_GT(page.dark, 20000) << "the page is nearly blank";
     EXPECT_GT(page.red, 500) << "no Strong's numbers";
     EXPECT_GT(page.green, 500) << "no thematic values";
-    const Ink kjv = CountInk(image, split, kWidth);
+    const Ink kjv = CountInk(image, split, image.width());
     EXPECT_GT(kjv.dark, 5000) << "the King James column is empty";
     EXPECT_GT(kjv.red, 100) << "no Strong's numbers in the King James column";
     EXPECT_FALSE(layout_.kjvHits.empty());
   }
 
+  bool glossed_ = true;  // false: no interlinear lines, as after a first start
   test::TempDir ilt_;
   test::ScriptedUI ui_;
   Settings settings_;
@@ -202,6 +206,25 @@ TEST_F(PageScreenshot, PsalmOneHundredNineteen) {
 }
 
 TEST_F(PageScreenshot, MalachiThree) { ExpectFullPage(Shoot({39, 3, 1, 1}, "malachi-3")); }
+
+// Without interlinear lines a page on a large screen holds more words than
+// one fill loads: the first page of Numbers 7 is full to its last row, and
+// the second goes on with the next word.
+TEST_F(PageScreenshot, NumbersSevenOnALargeScreen) {
+  glossed_ = false;
+  Shoot({4, 7, 1, 1}, "numbers-7-page-1", 2560, 1440);
+  EXPECT_GT(layout_.lastPlaced - layout_.firstPlaced + 1, kPageWanted);
+  const int lastRow = layout_.box[static_cast<size_t>(layout_.lastPlaced)].row;
+  const int rowsThatFit = (layout_.geo.usableHeight - layout_.firstRowY) / layout_.rowHeight;
+  EXPECT_GE(lastRow, rowsThatFit) << "the page ends before its last row";
+  const Citation next = view_.nextPageCite;
+  ASSERT_FALSE(next.IsNull());
+  const Citation last = layout_.rangeLast;
+  Shoot(next, "numbers-7-page-2", 2560, 1440);
+  EXPECT_EQ(layout_.rangeFirst, next);
+  EXPECT_LT(last, layout_.rangeFirst);
+  EXPECT_EQ(layout_.rangeFirst.chapter, 7);
+}
 
 }  // namespace
 }  // namespace orv::ui

@@ -25,21 +25,25 @@
 #include "page/page_stores.h"
 #include "page/page_words.h"
 #include "page/view_state.h"
+#include "session/navigation.h"
 #include "ui/platform/qt_surface.h"
 
 namespace orv::cli {
 namespace {
 
 constexpr int kMaxImageSide = 16384;
-constexpr const char kPageUsage[] = "usage: orv page CITE --png FILE [--size WIDTHxHEIGHT]";
+constexpr int kMaxPages = 1000;
+constexpr const char kPageUsage[] =
+    "usage: orv page CITE --png FILE [--size WIDTHxHEIGHT] [--pages N]";
 
-bool ReadSide(const std::string& text, int& value) {
-  if (text.empty() || text.size() > 5 ||
+// A whole number from 1 to `most` written in digits alone.
+bool ReadBounded(const std::string& text, int most, int& value) {
+  if (text.empty() || text.size() > 9 ||
       text.find_first_not_of("0123456789") != std::string::npos) {
     return false;
   }
   value = std::stoi(text);
-  return value >= 1 && value <= kMaxImageSide;
+  return value >= 1 && value <= most;
 }
 
 // Qt paints text only with a GUI application; a command line has no
@@ -57,16 +61,28 @@ std::unique_ptr<QGuiApplication> MakeApplication() {
 bool ParseImageSize(const std::string& text, int& width, int& height) {
   const size_t x = text.find('x');
   if (x == std::string::npos) return false;
-  return ReadSide(text.substr(0, x), width) && ReadSide(text.substr(x + 1), height);
+  return ReadBounded(text.substr(0, x), kMaxImageSide, width) &&
+         ReadBounded(text.substr(x + 1), kMaxImageSide, height);
+}
+
+// The file of page `n` of `count`: FILE itself for a single page, else FILE
+// without ".png" + "-n.png".
+std::string PageFile(const std::string& file, int n, int count) {
+  if (count == 1) return file;
+  std::string stem = file;
+  if (stem.size() > 4 && stem.compare(stem.size() - 4, 4, ".png") == 0)
+    stem.resize(stem.size() - 4);
+  return stem + "-" + std::to_string(n) + ".png";
 }
 
 }  // namespace
 
 int CmdPage(const Args& args, std::ostream& out, std::ostream& err) {
   std::string citeText, file;
-  int width = 1920, height = 1080;
+  int width = 1920, height = 1080, pages = 1;
   for (size_t i = 0; i < args.size(); ++i) {
-    if ((args[i] == "--png" || args[i] == "--size") && i + 1 == args.size()) {
+    if ((args[i] == "--png" || args[i] == "--size" || args[i] == "--pages") &&
+        i + 1 == args.size()) {
       err << "orv page: " << args[i] << " needs a value (" << kPageUsage << ")\n";
       return 2;
     }
@@ -76,6 +92,11 @@ int CmdPage(const Args& args, std::ostream& out, std::ostream& err) {
       if (!ParseImageSize(args[++i], width, height)) {
         err << "orv page: bad size " << args[i] << " (WIDTHxHEIGHT, each 1 to " << kMaxImageSide
             << ")\n";
+        return 2;
+      }
+    } else if (args[i] == "--pages") {
+      if (!ReadBounded(args[++i], kMaxPages, pages)) {
+        err << "orv page: bad page count " << args[i] << " (1 to " << kMaxPages << ")\n";
         return 2;
       }
     } else if (args[i].rfind("--", 0) == 0) {
@@ -118,25 +139,29 @@ int CmdPage(const Args& args, std::ostream& out, std::ostream& err) {
   }
 
   std::unique_ptr<QGuiApplication> app = MakeApplication();
-  QImage image(width, height, QImage::Format_RGB32);
-  image.fill(Qt::white);
   PageLayout layout;
   layout.fonts = MakePageFonts(session.settings);
-  {
-    QPainter painter(&image);
-    ui::QtSurface surface(painter, {0, 0, width, height});
-    view.relayoutNeeded = true;
-    PaintScreen(surface, layout, page, env, view, kjv.get());
-  }
-
-  if (!image.save(QString::fromStdString(file), "PNG")) {
-    err << "orv page: cannot write " << file << '\n';
-    return 1;
-  }
-  if (layout.lastPlaced > 0) {
-    out << CitationText(layout.rangeFirst) << " - " << CitationText(layout.rangeLast) << '\n';
-  } else {
-    out << "no word fits on the page\n";
+  for (int n = 1; n <= pages; ++n) {
+    if (n > 1 && !NextPage(view, counts)) break;  // the end of the text
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+      QPainter painter(&image);
+      ui::QtSurface surface(painter, {0, 0, width, height});
+      view.relayoutNeeded = true;
+      layout.geometryChanged = true;
+      PaintScreen(surface, layout, page, env, view, kjv.get());
+    }
+    const std::string name = PageFile(file, n, pages);
+    if (!image.save(QString::fromStdString(name), "PNG")) {
+      err << "orv page: cannot write " << name << '\n';
+      return 1;
+    }
+    if (layout.lastPlaced > 0) {
+      out << CitationText(layout.rangeFirst) << " - " << CitationText(layout.rangeLast) << '\n';
+    } else {
+      out << "no word fits on the page\n";
+    }
   }
   return 0;
 }

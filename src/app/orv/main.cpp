@@ -27,8 +27,9 @@ constexpr const char kUsage[] =
     "  strongs NUMBER[-N]              a Strong's dictionary entry\n"
     "  words CITE [COUNT]              the page's words from CITE: citation, Hebrew, Strong's,\n"
     "                                  value and the eight interlinear lines, tab-separated\n"
-    "  page CITE --png FILE [--size WIDTHxHEIGHT]\n"
-    "                                  the page at CITE painted into a PNG (default 1920x1080)\n"
+    "  page CITE --png FILE [--size WIDTHxHEIGHT] [--pages N]\n"
+    "                                  the page at CITE painted into a PNG (default 1920x1080);\n"
+    "                                  N pages as Page Down moves, into FILE-1.png ...\n"
     "Settings come from ORV.INI in the data root ($ORV_ROOT); supplied data from\n"
     "the program folder ($ORV_PROGRAM_DIR).\n";
 
