@@ -75,6 +75,13 @@ void Derive(Settings& s) {
   s.DeriveDisplayFont();
 }
 
+void ReadText(Settings& s, std::string_view bytes, UserInterface* ui, const std::string& file) {
+  const int64_t unread = ParseSettingsLines(s, bytes);
+  CheckVersion(s, ui);
+  if (unread != 0 && ui) ui->Message(UnreadSettingsLineMessage(unread, file));
+  Derive(s);
+}
+
 }  // namespace
 
 std::array<FontSetting, kInterlinearLines> Settings::DefaultILFonts() {
@@ -110,10 +117,14 @@ bool operator==(const Settings& a, const Settings& b) {
 
 std::string SettingsPath() { return NativePath("\\ORV\\ORV.INI"); }
 
+std::string UnreadSettingsLineMessage(int64_t line, const std::string& file) {
+  return "Line " + std::to_string(line) + " of the settings file " + file +
+         " could not be read, so some settings may be back at their defaults. The file will be "
+         "written anew when the program closes.";
+}
+
 void ReadSettingsText(Settings& s, std::string_view bytes, UserInterface* ui) {
-  ParseSettingsLines(s, bytes);
-  CheckVersion(s, ui);
-  Derive(s);
+  ReadText(s, bytes, ui, "ORV.INI");
 }
 
 bool ReadSettings(Settings& s, const std::string& nativePath, UserInterface* ui) {
@@ -122,7 +133,7 @@ bool ReadSettings(Settings& s, const std::string& nativePath, UserInterface* ui)
   if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   // A missing file reads as an empty one, so the default sources and the
   // datastore names derived from them always exist.
-  ReadSettingsText(s, bytes, ui);
+  ReadText(s, bytes, ui, nativePath);
   return in.is_open();
 }
 

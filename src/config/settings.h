@@ -6,8 +6,9 @@
 // The file: lines ending in CR LF (LF alone is read too), sections
 // "[Program]", "[Data]" and "[Preferences]", "Key=value" lines, two-line
 // source entries in "Hebrew" / "Interlinear" / "Database" blocks closed by
-// "End", and font entries whose values stand on the following line. Keys are
-// matched exactly as written (case-sensitive, untrimmed) at column 1.
+// "End", and font entries whose values stand on the following line. Entry and
+// font lines begin with three blanks. Keys are matched exactly as written
+// (case-sensitive, untrimmed) at column 1.
 #pragma once
 
 #include <array>
@@ -107,11 +108,16 @@ std::string SettingsPath();
 // showKJV, the line selections and the Hebrew and modern font sizes keep
 // what `s` held (a fresh Settings holds the defaults). A missing or
 // unreadable file reads as an empty one. When `ui` is given, a file newer
-// than this program is reported through it. Returns whether the file was read.
+// than this program is reported through it, and so is the first line that
+// could not be read (see ParseSettingsLines), one message each. Returns
+// whether the file was read.
 bool ReadSettings(Settings& s, const std::string& nativePath, UserInterface* ui = nullptr);
 
-// The same over the file's bytes (used by ReadSettings and by tests).
+// The same over the file's bytes, which messages call "ORV.INI".
 void ReadSettingsText(Settings& s, std::string_view bytes, UserInterface* ui = nullptr);
+
+// The message for line `line` of the settings file `file` that could not be read.
+std::string UnreadSettingsLineMessage(int64_t line, const std::string& file);
 
 // Writes the settings file: the text goes to a temporary file in the same
 // folder, which replaces `nativePath` only once it is complete, so a failure

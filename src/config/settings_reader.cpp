@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/text_utils.h"
 #include "platform/utf8.h"
@@ -11,29 +13,45 @@ namespace orv {
 
 namespace {
 
-// Hands out the lines of the file one at a time. A line ends at LF; one CR
-// before it (or before the end of the file) belongs to the line end.
+// Hands out the lines of the file one at a time, numbered from 1. A line
+// ends at LF; one CR before it (or before the end of the file) belongs to the
+// line end.
 class LineCursor {
  public:
   explicit LineCursor(std::string_view bytes) : rest_(bytes) {}
 
   bool Next(std::string_view& line) {
     if (rest_.empty()) return false;
+    before_ = rest_;
+    ++number_;
     size_t lf = rest_.find('\n');
     line = rest_.substr(0, lf);
     rest_ = lf == std::string_view::npos ? std::string_view() : rest_.substr(lf + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     return true;
   }
-  // The next line, or an empty one at the end of the file: an entry cut off
-  // by the end of the file reads as if its last line were empty.
-  std::string_view NextOrEmpty() {
-    std::string_view line;
-    return Next(line) ? line : std::string_view();
+  // Hands the line last read out again. Once per Next.
+  void Unread() {
+    rest_ = before_;
+    --number_;
   }
+  // The number of the line last read.
+  int64_t Number() const { return number_; }
 
  private:
   std::string_view rest_;
+  std::string_view before_;
+  int64_t number_ = 0;
+};
+
+// The cursor, and the first line that could not be read.
+struct ReadState {
+  explicit ReadState(std::string_view bytes) : in(bytes) {}
+  void Unreadable(int64_t line) {
+    if (firstUnread == 0 || line < firstUnread) firstUnread = line;
+  }
+  LineCursor in;
+  int64_t firstUnread = 0;
 };
 
 enum class Section { kNone, kProgram, kData, kPreferences };
@@ -62,15 +80,21 @@ int LineDigit(std::string_view key, std::string_view prefix) {
   return d >= '1' && d <= '8' ? d - '0' : 0;
 }
 
+// Entry and font lines begin with three blanks; keys and terminators never do.
+bool IsEntryLine(std::string_view line) { return line.substr(0, 3) == "   "; }
+
+bool EndsInBackslash(std::string_view text) { return !text.empty() && text.back() == '\\'; }
+
 struct EntryLines {
   std::string name;
   std::string language;
   std::string path;
 };
 
-// The two lines of a source entry, the first one already read.
-EntryLines ReadEntry(std::string_view first, LineCursor& in, bool withLanguage) {
-  EntryLines e;
+// A source entry from its two lines. False when the first line holds what
+// only a directory path holds, a final backslash (in the line or in a field
+// cut from it): the entry's lines are out of order.
+bool ReadEntry(std::string_view first, std::string_view second, bool withLanguage, EntryLines& e) {
   e.name = std::string(TrimBlanks(Columns(first, 4, kSourceNameCapacity)));
   if (withLanguage) {
     // The writer puts the language unpadded from column 27, so it runs to the
@@ -78,29 +102,55 @@ EntryLines ReadEntry(std::string_view first, LineCursor& in, bool withLanguage) 
     std::string lang(TrimBlanks(FromColumn(first, 27)));
     e.language = std::string(TrimBlanks(FitText(lang, kSourceLanguageCapacity)));
   }
-  e.path = std::string(TrimBlanks(FromColumn(in.NextOrEmpty(), 4)));
-  return e;
+  e.path = std::string(TrimBlanks(FromColumn(second, 4)));
+  return !EndsInBackslash(TrimBlanks(FromColumn(first, 4))) && !EndsInBackslash(e.name) &&
+         !EndsInBackslash(e.language);
 }
 
-void ReadHebrewBlock(Settings& s, LineCursor& in) {
+// The entries of the block whose key line was read last, at most `most`.
+// Its entry lines run to the terminator; any other line ends the block as if
+// the terminator stood before it, and is then read as an ordinary line. Lines
+// that do not pair up into entries (one lost, doubled or out of order) would
+// shift every name into a path after them, so such a block gives no entry.
+std::vector<EntryLines> ReadBlock(ReadState& r, bool withLanguage, size_t most) {
+  const int64_t keyLine = r.in.Number();
+  std::vector<EntryLines> entries;
+  bool paired = true;
+  bool haveFirst = false;  // `first` waits for its second line
+  std::string_view first, line;
+  while (r.in.Next(line) && !IsBlockEnd(line)) {
+    if (!IsEntryLine(line)) {
+      r.Unreadable(r.in.Number());
+      r.in.Unread();
+      break;
+    }
+    haveFirst = !haveFirst;
+    if (haveFirst) {
+      first = line;
+      continue;
+    }
+    EntryLines e;
+    paired = paired && ReadEntry(first, line, withLanguage, e);
+    if (paired && entries.size() < most) entries.push_back(std::move(e));
+  }
+  if (paired && !haveFirst) return entries;
+  r.Unreadable(keyLine);
+  return {};
+}
+
+void ReadHebrewBlock(Settings& s, ReadState& r) {
   s.hebrew.Reset();
-  std::string_view line;
-  while (s.hebrew.count < kMaxHebrewSources && in.Next(line) && !IsBlockEnd(line)) {
-    EntryLines e = ReadEntry(line, in, false);
+  for (const EntryLines& e : ReadBlock(r, false, kMaxHebrewSources)) {
     s.hebrew.Append(e.name, e.path);
   }
 }
 
 // Interlinear texts (database = false) or translation databases. Entries go
-// through TILObject so line selections read earlier are renumbered.
-void ReadSourceBlock(Settings& s, LineCursor& in, bool database) {
-  auto full = [&] {
-    return database ? s.il.DatabaseCount() >= kMaxTranslationDbs
-                    : s.il.InterlinearCount() >= kMaxInterlinearTexts;
-  };
-  std::string_view line;
-  while (!full() && in.Next(line) && !IsBlockEnd(line)) {
-    EntryLines e = ReadEntry(line, in, true);
+// through TILObject so line selections read earlier are renumbered; those
+// past the table's size are dropped there.
+void ReadSourceBlock(Settings& s, ReadState& r, bool database) {
+  for (const EntryLines& e :
+       ReadBlock(r, true, database ? kMaxTranslationDbs : kMaxInterlinearTexts)) {
     if (database) {
       s.il.AddTranslationDatabase(e.name, e.language, e.path);
     } else {
@@ -134,13 +184,28 @@ void ReadFontLine(FontSetting& font, std::string_view line, size_t nameCapacity)
   font.name = FitText(FromColumn(line, 13), nameCapacity);
 }
 
-void ReadData(Settings& s, std::string_view key, std::string_view value, LineCursor& in) {
+// The font entry after the font key read last. A line that is no entry line
+// is left to be read as an ordinary line, and the font keeps its value.
+void ReadFontEntry(ReadState& r, FontSetting& font, size_t nameCapacity) {
+  const int64_t keyLine = r.in.Number();
+  std::string_view line;
+  if (!r.in.Next(line)) {
+    r.Unreadable(keyLine);
+  } else if (!IsEntryLine(line)) {
+    r.Unreadable(r.in.Number());
+    r.in.Unread();
+  } else {
+    ReadFontLine(font, line, nameCapacity);
+  }
+}
+
+void ReadData(Settings& s, std::string_view key, std::string_view value, ReadState& r) {
   if (key == "Hebrew") {
-    ReadHebrewBlock(s, in);
+    ReadHebrewBlock(s, r);
   } else if (key == "Interlinear") {
-    ReadSourceBlock(s, in, false);
+    ReadSourceBlock(s, r, false);
   } else if (key == "Database") {
-    ReadSourceBlock(s, in, true);
+    ReadSourceBlock(s, r, true);
   } else if (key == "Cite") {
     ReadCite(s, value);
   } else if (key == "ShowKJV") {
@@ -149,7 +214,7 @@ void ReadData(Settings& s, std::string_view key, std::string_view value, LineCur
   // "Sources" and unknown keys: nothing to do.
 }
 
-void ReadPreferences(Settings& s, std::string_view key, std::string_view value, LineCursor& in) {
+void ReadPreferences(Settings& s, std::string_view key, std::string_view value, ReadState& r) {
   if (key == "FlowWith") {
     s.flowWith = value == "Y";
   } else if (key == "ShowStrongs") {
@@ -177,11 +242,11 @@ void ReadPreferences(Settings& s, std::string_view key, std::string_view value, 
     if (!ParseSettingsInt(value, v)) v = 0;
     s.il.SetSelection(n, v);
   } else if (key == "HebrewFont") {
-    ReadFontLine(s.hebrewFont, in.NextOrEmpty(), std::string::npos);
+    ReadFontEntry(r, s.hebrewFont, std::string::npos);
   } else if (key == "ModernFont") {
-    ReadFontLine(s.modernFont, in.NextOrEmpty(), std::string::npos);
+    ReadFontEntry(r, s.modernFont, std::string::npos);
   } else if (int f = LineDigit(key, "ILFont")) {
-    ReadFontLine(s.ilFont[f - 1], in.NextOrEmpty(), kILFontNameCapacity);
+    ReadFontEntry(r, s.ilFont[f - 1], kILFontNameCapacity);
   }
 }
 
@@ -223,12 +288,12 @@ bool ParseSettingsInt(std::string_view text, int32_t& value) {
   return true;
 }
 
-void ParseSettingsLines(Settings& s, std::string_view bytes) {
+int64_t ParseSettingsLines(Settings& s, std::string_view bytes) {
   ResetForRead(s);
-  LineCursor in(bytes);
+  ReadState r(bytes);
   Section section = Section::kNone;
   std::string_view line;
-  while (in.Next(line)) {
+  while (r.in.Next(line)) {
     if (line == "[Program]") {
       section = Section::kProgram;
       continue;
@@ -242,6 +307,12 @@ void ParseSettingsLines(Settings& s, std::string_view bytes) {
       continue;
     }
     if (section == Section::kNone || line.empty()) continue;
+    // An entry line where no block or font key stands before it: the key
+    // line was lost. Blanks alone are taken as an empty line.
+    if (IsEntryLine(line)) {
+      if (line.find_first_not_of(' ') != std::string_view::npos) r.Unreadable(r.in.Number());
+      continue;
+    }
     size_t eq = line.find('=');
     std::string_view key = line.substr(0, eq);
     std::string_view value =
@@ -251,15 +322,16 @@ void ParseSettingsLines(Settings& s, std::string_view bytes) {
         if (key == "Ver") s.version = std::string(value);
         break;
       case Section::kData:
-        ReadData(s, key, value, in);
+        ReadData(s, key, value, r);
         break;
       case Section::kPreferences:
-        ReadPreferences(s, key, value, in);
+        ReadPreferences(s, key, value, r);
         break;
       case Section::kNone:
         break;
     }
   }
+  return r.firstUnread;
 }
 
 }  // namespace orv

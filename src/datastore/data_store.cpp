@@ -43,10 +43,12 @@ TDSControl* TXRDataStore::Open(bool usePrefix) {
   if (handle_) DSClose(handle_);
   if (handle_) return handle_.get();
   ready_ = false;
-  int32_t code = DSOpen(NativeFile(), handle_, 'w', Params());
+  // The engine makes a missing file even in mode "r".
+  if (readOnly_ && DSProbe(NativeFile(), fs_) != kDSOk) return nullptr;
+  int32_t code = DSOpen(NativeFile(), handle_, readOnly_ ? 'r' : 'w', Params());
   if (!DSIsOpen(handle_.get())) return handle_.get();
   ApplyCompare(usePrefix);
-  if (code == kDSOk && DSCount(handle_.get()) == 0) code = kDSCreated;
+  if (code == kDSOk && DSCount(handle_.get()) == 0 && !readOnly_) code = kDSCreated;
   if (code == kDSOk) {
     ready_ = true;
   } else if (code == kDSCreated) {
@@ -114,17 +116,18 @@ TDSControl* TXRDS2::OpenBook(int book) {
     // A book file that could not be written stays open rather than lose data.
     if (handle_) return nullptr;
     currentBook_ = 0;
-  } else {
+  } else if (!readOnly_) {
     size_t slash = path.find_last_of("\\/");
     if (slash != std::string::npos) MakeDirectory(NativePath(path.substr(0, slash + 1)));
   }
   path_ = std::move(path);
   currentBook_ = book;
   ready_ = false;
-  int32_t code = DSOpen(NativeFile(), handle_, 'w', Params());
+  if (readOnly_ && DSProbe(NativeFile(), fs_) != kDSOk) return nullptr;
+  int32_t code = DSOpen(NativeFile(), handle_, readOnly_ ? 'r' : 'w', Params());
   if (!handle_) return nullptr;
   ApplyCompare(true);
-  if ((code == kDSOk || code == kDSCreated) && DSCount(handle_.get()) == 0) {
+  if (!readOnly_ && (code == kDSOk || code == kDSCreated) && DSCount(handle_.get()) == 0) {
     DSClear(handle_.get());
     DSSetUserWord(handle_.get(), 1, static_cast<int16_t>(kind_));
     DSSetUserText(handle_.get(), 1, tag_);

@@ -47,6 +47,11 @@ class TXRDataStore {
   bool Ready() const { return ready_; }
   // Test seam: the file system the engine uses for this store.
   void SetFileSystem(FileSystem* fs) { fs_ = fs; }
+  // For a store whose folder cannot be written: Open (and OpenBook) then
+  // open a present file in mode "r", and never create, fill or change one.
+  // Takes effect at the next open.
+  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+  bool ReadOnly() const { return readOnly_; }
 
  protected:
   DSParams Params() const;
@@ -66,6 +71,7 @@ class TXRDataStore {
   DSHandle handle_;
   std::string path_;
   FileSystem* fs_ = nullptr;
+  bool readOnly_ = false;
 };
 
 // Fills an empty per-book first-occurrence store for `book` (1..39). The

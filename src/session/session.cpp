@@ -3,12 +3,14 @@
 #include <unistd.h>
 
 #include <climits>
+#include <filesystem>
 
 #include "build/focc_build.h"
 #include "model/source_reader.h"
 #include "page/line_assign.h"
 #include "page/page_paint.h"
 #include "page/page_stores.h"
+#include "platform/file_system.h"
 #include "platform/path_map.h"
 #include "platform/user_interface.h"
 
@@ -20,9 +22,30 @@ std::string CurrentDirectory() {
   return ::getcwd(buf, sizeof buf) ? std::string(buf) : std::string();
 }
 
+// Whether a file can be made in the native folder `dir`: the one test that
+// sees permissions, read-only mounts and a folder that is missing alike.
+bool CanWriteIn(FileSystem& fs, const std::string& dir) {
+  const std::string probe = JoinPath(dir, ".orv-write-test");
+  fs.Remove(probe);  // left behind by a run that ended in between
+  if (!fs.Create(probe)) return false;
+  fs.Remove(probe);
+  return true;
+}
+
+std::string WithoutFinalSlash(std::string dir) {
+  while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+  return dir;
+}
+
 }  // namespace
 
-Session::Session(UserInterface& u, std::string program, std::string settingsPath, SessionHooks h)
+std::string UnwritableFolderMessage(const std::string& folder) {
+  return "The program cannot write to " + folder +
+         ", so changes made now cannot be saved. What is already stored there is still shown.";
+}
+
+Session::Session(UserInterface& u, std::string program, std::string settingsPath, SessionHooks h,
+                 FileSystem* fs)
     : ui(u),
       programDir(std::move(program)),
       hooks(std::move(h)),
@@ -41,6 +64,10 @@ Session::Session(UserInterface& u, std::string program, std::string settingsPath
   MakeDirectory(NativePath(settings.XlatDatastoreDir()));
   stores =
       std::make_unique<DatastoreSet>(settings.HebrewDatastoreDir(), settings.XlatDatastoreDir());
+  if (fs) {
+    for (TXRDataStore* s : AllStores()) s->SetFileSystem(fs);
+  }
+  CheckFolders(fs ? *fs : DefaultFileSystem());
   InstallBookFOccBuilder(*stores, SourceFolder(programDir, settings.DataDir()), ui);
   stores->SetFOccView(FOccView::kNone, FOccViewSetting(settings.markFOcc), view.currentCite.book);
   env = std::make_unique<PageEnv>(PageEnv{settings, *stores, ui});
@@ -49,6 +76,35 @@ Session::Session(UserInterface& u, std::string program, std::string settingsPath
 }
 
 Session::~Session() { Close(); }
+
+std::vector<TXRDataStore*> Session::AllStores() const {
+  return {&stores->WordDS, &stores->FOccDS, &stores->FOc2DS,    &stores->CiteDS,
+          &stores->XlatDS, &stores->BookDS, &stores->BookFOccDS};
+}
+
+void Session::CheckFolders(FileSystem& fs) {
+  const std::string hebrew = NativePath(settings.HebrewDatastoreDir());
+  const std::string xlat = NativePath(settings.XlatDatastoreDir());
+  const bool hebrewWritable = CanWriteIn(fs, hebrew);
+  const bool xlatWritable = CanWriteIn(fs, xlat);
+  // Opened for writing, they would not open at all, and the page would lose
+  // their words, numbers and underlines without a word.
+  for (TXRDataStore* s : AllStores()) {
+    const bool inXlat = s == &stores->CiteDS || s == &stores->XlatDS;
+    s->SetReadOnly(!(inXlat ? xlatWritable : hebrewWritable));
+  }
+  // One message: the data root holds the datastore folders, so it comes first.
+  const std::string settingsDir = std::filesystem::path(settingsPath_).parent_path().string();
+  std::string blocked;
+  if (!CanWriteIn(fs, settingsDir)) {
+    blocked = settingsDir;
+  } else if (!hebrewWritable) {
+    blocked = hebrew;
+  } else if (!xlatWritable) {
+    blocked = xlat;
+  }
+  if (!blocked.empty()) ui.Message(UnwritableFolderMessage(WithoutFinalSlash(blocked)));
+}
 
 void Session::ReassignSources() {
   AssignSources(page, *env, programDir, view.reloadWords);
@@ -81,7 +137,9 @@ void Session::Paint(Surface& surface) {
 void Session::AfterFirstPaint() {
   if (!firstPaintPending) return;
   firstPaintPending = false;
-  if (!stores->BookDS.Exists() && hooks.showBuild)
+  // A build that cannot write its files would only add failures to the
+  // message given at start.
+  if (!stores->BookDS.Exists() && !stores->BookDS.ReadOnly() && hooks.showBuild)
     hooks.showBuild(BuildFlags{false, false, true}, true);
   stores->BookDS.Open(true);
   if (settings.versionState.upgrade) {
@@ -106,11 +164,7 @@ bool Session::Close() {
   saveSettings_ = true;
   const bool written = WriteSettings(settings, settingsPath_);
   FinishPage(page, *env);
-  for (TXRDataStore* s :
-       {&stores->WordDS, &stores->FOccDS, &stores->FOc2DS, &stores->CiteDS, &stores->XlatDS,
-        &stores->BookDS, static_cast<TXRDataStore*>(&stores->BookFOccDS)}) {
-    s->ForceClose();
-  }
+  for (TXRDataStore* s : AllStores()) s->ForceClose();
   if (!startDir_.empty() && ::chdir(startDir_.c_str()) != 0) {
     // Nothing to do: the program is ending.
   }

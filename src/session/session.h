@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "build/build_context.h"
 #include "config/settings.h"
@@ -22,6 +23,7 @@
 
 namespace orv {
 
+class FileSystem;
 class Surface;
 class UserInterface;
 
@@ -37,14 +39,24 @@ struct SessionHooks {
   std::function<void(const std::string& caption, const std::string& file)> showDocument;
 };
 
+// The message for a data folder (native) that cannot be written.
+std::string UnwritableFolderMessage(const std::string& folder);
+
 class Session {
  public:
   // The main window's creation: makes `programDir` (native) the current
   // directory (the old one is restored by Close), reads the settings from
-  // `settingsPath` (reporting a newer file through `ui`), makes the page
-  // fonts, the datastore set and the first-occurrence view, assigns the line
-  // sources and, when the King James text is shown, creates it.
-  Session(UserInterface& ui, std::string programDir, std::string settingsPath, SessionHooks hooks);
+  // `settingsPath` (reporting a newer or damaged file through `ui`), makes
+  // the page fonts, the datastore set and the first-occurrence view, assigns
+  // the line sources and, when the King James text is shown, creates it.
+  //
+  // A folder of the settings or the datastores that cannot be written is
+  // named once through `ui`; the datastores in it are only read (see
+  // TXRDataStore::SetReadOnly) and the first paint builds none there.
+  // `fs` (default: the real file system) is what the datastores and that
+  // check use.
+  Session(UserInterface& ui, std::string programDir, std::string settingsPath, SessionHooks hooks,
+          FileSystem* fs = nullptr);
   ~Session();
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -55,9 +67,9 @@ class Session {
 
   // What follows the very first paint (the window calls it once the paint
   // has ended, since it may show dialogs): the BOOK check (the build dialog
-  // when BOOK is missing; BOOK then stays open for the run) and the release
-  // notes or getting-started document after a version change. Clears
-  // firstPaintPending; does nothing when it is clear.
+  // when BOOK is missing and its folder can be written; BOOK then stays open
+  // for the run) and the release notes or getting-started document after a
+  // version change. Clears firstPaintPending; does nothing when it is clear.
   void AfterFirstPaint();
 
   // Shows or hides the King James column (creating or dropping the text),
@@ -94,6 +106,12 @@ class Session {
   PrintScope printWholePage = PrintScope::kPage;  // `PrintWholePage`: what printing prints
 
  private:
+  // The seven datastores.
+  std::vector<TXRDataStore*> AllStores() const;
+  // Sets the datastores whose folder cannot be written to read-only, and
+  // names the first such folder (the settings' own first) to the user.
+  void CheckFolders(FileSystem& fs);
+
   std::string settingsPath_;
   std::string startDir_;
   bool closed_ = false;

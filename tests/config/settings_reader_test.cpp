@@ -2,8 +2,12 @@
 // check and the values derived after reading.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "config/settings.h"
 #include "config/settings_writer.h"
@@ -230,13 +234,151 @@ TEST(SettingsRead, BlocksStopWhenTheirTableIsFull) {
   EXPECT_TRUE(s.showKJV) << "the lines left over are skipped";
 }
 
-TEST(SettingsRead, BlockWithoutEndRunsToTheEndOfTheFile) {
+TEST(SettingsRead, BlockWithoutEndEndsAtTheFirstLineThatIsNoEntry) {
+  // "[Preferences]" is no entry line: it ends the block and starts its section.
   Settings s = Read(Ini({"[Data]", "Database", Entry("A", "en"), "   A\\", "[Preferences]",
                          "Header=1", Entry("B", "de")}));
-  ASSERT_EQ(s.il.DatabaseCount(), 3);
-  EXPECT_EQ(s.il.Databases()[1].name, "eferences]") << "columns 4..23 of \"[Preferences]\"";
-  EXPECT_EQ(s.il.Databases()[2], (SourceEntry{"B", "de", ""}));
-  EXPECT_EQ(s.header, 2);
+  ASSERT_EQ(s.il.DatabaseCount(), 1);
+  EXPECT_EQ(s.il.Databases()[0], (SourceEntry{"A", "en", "A\\"}));
+  EXPECT_EQ(s.header, 1);
+  Settings atEnd = Read(Ini({"[Data]", "Database", Entry("A", "en"), "   A\\"}));
+  EXPECT_EQ(atEnd.il.Databases(), s.il.Databases());
+}
+
+TEST(SettingsRead, DamagedBlocksNameTheirFirstLineAndGiveNoShiftedEntry) {
+  struct Row {
+    std::string file;
+    int64_t line;  // reported; 0: nothing
+    std::string hebrewPath;
+    int hebrewCount;
+    std::string interlinear, database;  // name of entry 1
+  };
+  const Row rows[] = {
+      // A lost "End": the next key ends the block and is read as a key.
+      {Ini({"[Data]", "Hebrew", "Interlinear", Entry("Greek", "Greek"), "   ILT_G\\", "End"}), 3,
+       "Source\\", 0, "Greek", "Translation DB"},
+      {Ini({"[Data]", "Hebrew", "   H", "   Heb\\", "Database", Entry("DB", "German"),
+            "   Xlat_German\\", "End"}),
+       5, "Heb\\", 1, "ILT Translation", "DB"},
+      {Ini({"[Data]", "Interlinear", Entry("Greek", "Greek"), "   ILT_G\\", "Cite=2 1 1 1"}), 5,
+       "Source\\", 0, "Greek", "Translation DB"},
+      // Lines that do not pair up: the block gives nothing, its key line is named.
+      {Ini({"[Data]", "Hebrew", "   H", "   H", "   Heb\\", "End"}), 2, "Source\\", 0,
+       "ILT Translation", "Translation DB"},
+      {Ini({"[Data]", "Hebrew", "   H", "End"}), 2, "Source\\", 0, "ILT Translation",
+       "Translation DB"},
+      {Ini({"[Data]", "Hebrew", "   Heb\\", "   H", "End"}), 2, "Source\\", 0, "ILT Translation",
+       "Translation DB"},
+      {Ini({"[Data]", "Database", "   Xlat_German\\", Entry("DB", "German"), "End"}), 2, "Source\\",
+       0, "ILT Translation", "Translation DB"},
+      {Ini({"[Data]", "Database", Entry("DB", "Ger\\"), "   X\\", "End"}), 2, "Source\\", 0,
+       "ILT Translation", "Translation DB"},
+      {Ini({"[Data]", "Hebrew", "   H", "   Heb\\", "Hebrew", "   H", "   H", "   X\\", "End"}), 5,
+       "Source\\", 0, "ILT Translation", "Translation DB"},
+      // Entry lines with no key line before them.
+      {Ini({"[Data]", "   H", "   Heb\\", "End", "[Preferences]", "     9    0 Arial"}), 2,
+       "Source\\", 0, "ILT Translation", "Translation DB"},
+      // Blanks alone are an empty line; a path without a backslash is still a path.
+      {Ini({"[Data]", "   ", "Hebrew", "   H", "   Heb", "End"}), 0, "Heb", 1, "ILT Translation",
+       "Translation DB"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.file);
+    test::ScriptedUI ui;
+    Settings s;
+    ReadSettingsText(s, r.file, &ui);
+    EXPECT_EQ(ui.messages,
+              r.line ? std::vector<std::string>{UnreadSettingsLineMessage(r.line, "ORV.INI")}
+                     : std::vector<std::string>{});
+    EXPECT_EQ(s.DataDir(), r.hebrewPath);
+    EXPECT_EQ(s.hebrew.count, r.hebrewCount);
+    EXPECT_EQ(s.il.InterlinearTexts().at(0).name, r.interlinear);
+    EXPECT_EQ(s.il.Databases().at(0).name, r.database);
+  }
+}
+
+// The lines of `text` (CR LF ends); `damage` turns them into a damaged file.
+std::string Damaged(const std::string& text,
+                    const std::function<void(std::vector<std::string>&)>& damage) {
+  std::vector<std::string> lines;
+  for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2) {
+    lines.push_back(text.substr(at, end - at));
+  }
+  damage(lines);
+  std::string out;
+  for (const std::string& l : lines) out += l + "\r\n";
+  return out;
+}
+
+TEST(SettingsRead, OneLineLostDoubledOrSwappedKeepsTheTextAndThePosition) {
+  Settings fresh;  // what the program writes when it first closes
+  ReadSettingsText(fresh, "");
+  Settings full = fresh;
+  full.hebrew.Append("Stuttgart", "Source\\");
+  full.il.AddInterlinearText("Greek", "Greek", "ILT_G\\");
+  full.il.AddTranslationDatabase("German", "German", "Xlat_German\\");
+  full.il.SetSelection(1, 2);
+  for (const Settings& correct : {fresh, full}) {
+    const std::string text = FormatSettings(correct);
+    const size_t count = static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+    for (size_t i = 0; i < count; ++i) {
+      const std::pair<const char*, std::function<void(std::vector<std::string>&)>> damages[] = {
+          {"lost", [i](auto& l) { l.erase(l.begin() + static_cast<long>(i)); }},
+          {"doubled", [i](auto& l) { l.insert(l.begin() + static_cast<long>(i), l[i]); }},
+          {"swapped with the next",
+           [i](auto& l) {
+             if (i + 1 < l.size()) std::swap(l[i], l[i + 1]);
+           }},
+      };
+      for (const auto& [what, damage] : damages) {
+        const std::string file = Damaged(text, damage);
+        SCOPED_TRACE(std::string("line ") + std::to_string(i + 1) + " " + what + ":\n" + file);
+        test::ScriptedUI ui;
+        Settings s;
+        ReadSettingsText(s, file, &ui);
+        // Genesis 1 opens: the text and the datastores where they were.
+        EXPECT_EQ(s.DataDir(), "Source\\");
+        EXPECT_EQ(s.HebrewDatastoreDir(), "\\ORV\\Source\\");
+        EXPECT_EQ(s.cite, kFirstCite);
+        EXPECT_TRUE(s.XlatDatastoreDir() == correct.XlatDatastoreDir() ||
+                    s.XlatDatastoreDir() == "\\ORV\\Xlat_English\\")
+            << s.XlatDatastoreDir();
+        // A source lost is never lost silently.
+        if (!(s.hebrew == correct.hebrew &&
+              s.il.InterlinearTexts() == correct.il.InterlinearTexts() &&
+              s.il.Databases() == correct.il.Databases())) {
+          EXPECT_EQ(ui.messages.size(), 1u);
+        }
+        // What is written at close reads back as it is, without a complaint.
+        test::ScriptedUI again;
+        Settings back;
+        ReadSettingsText(back, FormatSettings(s), &again);
+        EXPECT_EQ(back, s);
+        EXPECT_TRUE(again.messages.empty());
+      }
+    }
+  }
+}
+
+TEST(SettingsRead, FontEntryWithoutItsLineLeavesTheNextKeyAlone) {
+  struct Row {
+    std::string file;
+    int64_t line;
+  };
+  const Row rows[] = {
+      {Ini({"[Preferences]", "ILFont1", "ILFont2", FontLine(9, "Gentium"), "Header=1"}), 3},
+      {Ini({"[Preferences]", "ILFont2", FontLine(9, "Gentium"), "Header=1", "HebrewFont"}), 5},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.file);
+    test::ScriptedUI ui;
+    Settings s;
+    ReadSettingsText(s, r.file, &ui);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{UnreadSettingsLineMessage(r.line, "ORV.INI")});
+    EXPECT_EQ(s.ilFont[0], (FontSetting{10, "Arial"}));
+    EXPECT_EQ(s.ilFont[1], (FontSetting{9, "Gentium"}));
+    EXPECT_EQ(s.header, 1);
+  }
 }
 
 TEST(SettingsRead, NamesAreCutToTheirColumnsOnCharacterBoundaries) {

@@ -34,7 +34,8 @@ class SessionFixture : public ::testing::Test {
   }
 
   // The main window's creation; the build hook builds what it is asked for.
-  Session& Open() {
+  // `fs`, when given, is the file system of the datastores.
+  Session& Open(FileSystem* fs = nullptr) {
     SessionHooks hooks;
     hooks.showBuild = [this](BuildFlags asked, bool) {
       builds_.push_back(asked);
@@ -44,7 +45,7 @@ class SessionFixture : public ::testing::Test {
     hooks.showDocument = [this](const std::string& caption, const std::string& file) {
       documents_.push_back(caption + ": " + file);
     };
-    session_ = std::make_unique<Session>(ui_, dir_.File("prog"), SettingsFile(), hooks);
+    session_ = std::make_unique<Session>(ui_, dir_.File("prog"), SettingsFile(), hooks, fs);
     return *session_;
   }
 
@@ -56,6 +57,9 @@ class SessionFixture : public ::testing::Test {
     session_->layout.geometryChanged = true;
     session_->Paint(surface_);
   }
+
+  // Whether the last paint underlined a first occurrence.
+  bool Underlined() const { return surface_.Dump().find("pen #008000") != std::string::npos; }
 
   std::string SourceDir() const { return dir_.File("prog/Source"); }
   const std::string& SettingsFile() const { return settingsFile_; }

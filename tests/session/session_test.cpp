@@ -4,12 +4,17 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "build/build_context.h"
+#include "build/db_build.h"
 #include "config/settings.h"
+#include "platform/file_system.h"
 #include "session/session_fixture.h"
 
 namespace orv {
@@ -21,6 +26,26 @@ std::string CurrentDirectory() {
 }
 
 using SessionTest = test::SessionFixture;
+
+// Makes and changes nothing under `folder`, as a folder that cannot be
+// written would: permissions cannot show it to a test run by root.
+class ReadOnlyFolderFS : public FileSystem {
+ public:
+  explicit ReadOnlyFolderFS(const std::string& folder) : folder_(folder + "/") {}
+  std::unique_ptr<RandomAccessFile> Open(const std::string& path, bool writable) override {
+    return writable && Inside(path) ? nullptr : DefaultFileSystem().Open(path, writable);
+  }
+  std::unique_ptr<RandomAccessFile> Create(const std::string& path) override {
+    return Inside(path) ? nullptr : DefaultFileSystem().Create(path);
+  }
+  bool Remove(const std::string& path) override {
+    return !Inside(path) && DefaultFileSystem().Remove(path);
+  }
+
+ private:
+  bool Inside(const std::string& path) const { return path.rfind(folder_, 0) == 0; }
+  std::string folder_;
+};
 
 TEST_F(SessionTest, FirstPaintBuildsAMissingBookAndShowsTheDocumentOfTheVersionChange) {
   struct Row {
@@ -89,6 +114,74 @@ TEST_F(SessionTest, CloseReportsASettingsFileThatCannotBeWritten) {
   Session& s = Open();
   EXPECT_FALSE(s.Close());
   EXPECT_FALSE(s.windowAlive);
+}
+
+TEST_F(SessionTest, SettingsFileWithoutAnEndStillOpensGenesisAndIsWrittenWhole) {
+  Open().AfterFirstPaint();
+  session_.reset();
+  const std::string correct = test::ReadText(SettingsFile());
+  // The block of Hebrew sources loses its "End": "Interlinear" (line 6) ends it.
+  const std::string damaged = "\r\nHebrew\r\nEnd\r\n";
+  const size_t at = correct.find(damaged);
+  ASSERT_NE(at, std::string::npos) << correct;
+  test::WriteText(SettingsFile(),
+                  correct.substr(0, at) + "\r\nHebrew\r\n" + correct.substr(at + damaged.size()));
+  ui_.messages.clear();
+  builds_.clear();
+
+  Session& s = Open();
+  EXPECT_EQ(ui_.messages, std::vector<std::string>{UnreadSettingsLineMessage(6, SettingsFile())});
+  s.AfterFirstPaint();
+  Paint();
+  EXPECT_TRUE(builds_.empty());
+  EXPECT_EQ(s.layout.rangeFirst, kFirstCite);
+  EXPECT_GT(s.layout.lastPlaced, 0);
+  EXPECT_EQ(ui_.messages.size(), 1u);
+  std::vector<std::string> folders;
+  for (const auto& e : std::filesystem::directory_iterator(dir_.File("root"))) {
+    if (e.is_directory()) folders.push_back(e.path().filename().string());
+  }
+  std::sort(folders.begin(), folders.end());
+  EXPECT_EQ(folders, (std::vector<std::string>{"Source", "Xlat_English"}));
+  EXPECT_TRUE(s.Close());
+  EXPECT_EQ(test::ReadText(SettingsFile()), correct);
+}
+
+TEST_F(SessionTest, DataFolderThatCannotBeWrittenIsNamedAtStartAndStillRead) {
+  for (int markFOcc : {1, 2}) {
+    SCOPED_TRACE("MarkFOcc=" + std::to_string(markFOcc));
+    std::filesystem::create_directories(dir_.File("root"));
+    test::WriteText(SettingsFile(), "[Program]\r\nVer=1.9.1\r\n[Preferences]\r\nMarkFOcc=" +
+                                        std::to_string(markFOcc) + "\r\n");
+    BuildContext ctx(*Open().stores, SourceDir(), ui_);
+    RunBuild(ctx, BuildFlags{true, false, true}, [] { return true; });
+    // A new start: the build drops the book's first-occurrence file, and the
+    // open book view stays without one until the book changes.
+    session_.reset();
+    Open().AfterFirstPaint();
+    Paint();
+    ASSERT_TRUE(Underlined());
+    session_.reset();
+    ui_.messages.clear();
+
+    ReadOnlyFolderFS readOnly(dir_.File("root"));
+    Session& s = Open(&readOnly);
+    EXPECT_EQ(ui_.messages, std::vector<std::string>{UnwritableFolderMessage(dir_.File("root"))});
+    s.AfterFirstPaint();
+    Paint();
+    EXPECT_EQ(s.layout.rangeFirst, kFirstCite);
+    EXPECT_GT(s.layout.lastPlaced, 0);
+    EXPECT_TRUE(Underlined());
+    EXPECT_EQ(ui_.messages.size(), 1u);
+    session_.reset();
+    std::filesystem::remove_all(dir_.File("root"));
+  }
+  // Nothing stored yet: no build is offered that could not write its files.
+  ReadOnlyFolderFS readOnly(dir_.File("root"));
+  builds_.clear();
+  Open(&readOnly).AfterFirstPaint();
+  EXPECT_TRUE(builds_.empty());
+  session_.reset();  // before the file system it uses
 }
 
 }  // namespace
