@@ -13,7 +13,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName(orv::kApplicationTitle);
+  orv::ui::SetApplicationTitle(orv::kApplicationTitle);
   // The letter tables are built before the first page needs them.
   orv::BuildLetterValueTables();
   orv::ui::QtUserInterface ui;

@@ -210,6 +210,9 @@ void StartBuild(BuildContext& ctx, BuildFlags f, const std::function<void()>& lo
   if (ctx.ui.YesNoCancel(kStrongsQuestion) == 1) {
     ctx.progress.Status("Setting Strong's numbers...");
     if (loadDefaultStrongs) loadDefaultStrongs();
+    // The status line tells of work under way; as after the build, it is
+    // cleared once the work is over.
+    ctx.progress.Status("");
   }
 }
 

@@ -48,7 +48,7 @@ void RunBuild(BuildContext& ctx, BuildFlags flags,
 // The Start button: when WORD or CITE is asked for, RunBuild; then asks
 // kStrongsQuestion (Yes/No/Cancel) and on Yes shows "Setting Strong's
 // numbers..." and calls `loadDefaultStrongs` (reading the default Strong's
-// archive; may be empty).
+// archive; may be empty), clearing the status when it returns.
 void StartBuild(BuildContext& ctx, BuildFlags flags,
                 const std::function<void()>& loadDefaultStrongs,
                 const std::function<bool()>& memoryProbe = ProbeBuildMemory);

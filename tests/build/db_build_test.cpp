@@ -294,13 +294,16 @@ TEST_F(DatastoreBuild, StartAsksAboutStrongsNumbersAfterTheBuild) {
   SmallText text(6);
   text.Write(sourceDir_);
   int loads = 0;
+  std::string statusWhileLoading;
   ui_.yesNoCancel = {1, 0, -1};
   StartBuild(ctx_, BuildFlags{true, true, false}, [&] {
     EXPECT_TRUE(ctx_.done);
+    statusWhileLoading = statuses_.back();
     ++loads;
   });
   EXPECT_EQ(loads, 1);
-  EXPECT_EQ(statuses_.back(), "Setting Strong's numbers...");
+  EXPECT_EQ(statusWhileLoading, "Setting Strong's numbers...");
+  EXPECT_EQ(statuses_.back(), "") << "the status outlives the loading";
   EXPECT_EQ(ui_.calls.back(), std::string("YesNoCancel: ") + kStrongsQuestion);
 
   statuses_.clear();

@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <filesystem>
+#include <map>
+#include <vector>
 
 #include "build/build_plan.h"
 #include "build/db_build.h"
@@ -23,6 +25,47 @@ namespace orv::ui {
 namespace {
 
 using ::testing::ElementsAre;
+
+// What the widgets of a dialog last showed on the screen: the text of each
+// at its last paint.
+class PaintLog : public QObject {
+ public:
+  explicit PaintLog(QWidget& dialog) : dialog_(dialog) {
+    dialog.installEventFilter(this);
+    for (QWidget* w : dialog.findChildren<QWidget*>()) w->installEventFilter(this);
+  }
+
+  // The visible widgets not drawn as they are now (never painted, or
+  // painted with another text), by object name or text.
+  std::vector<std::string> NotDrawn() const {
+    std::vector<std::string> out;
+    QList<QWidget*> all = dialog_.findChildren<QWidget*>();
+    all.push_back(&dialog_);
+    for (QWidget* w : all) {
+      auto it = painted_.find(w);
+      if (!w->isVisible() || (it != painted_.end() && it->second == Text(w))) continue;
+      out.push_back((w->objectName().isEmpty() ? Text(w) : w->objectName()).toStdString());
+    }
+    return out;
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted_[watched] = Text(watched);
+    return false;
+  }
+
+ private:
+  static QString Text(const QObject* w) {
+    if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
+    if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
+    if (auto* b = qobject_cast<const QPushButton*>(w)) return b->text();
+    return {};
+  }
+
+  QWidget& dialog_;
+  std::map<const QObject*, QString> painted_;
+};
 
 class MakeDBTest : public ::testing::Test {
  protected:
@@ -103,6 +146,29 @@ TEST_F(MakeDBTest, StartBuildsWordAndCiteThenAsksAboutStrongsAndShowsDone) {
   EXPECT_TRUE(form_.Flags().word && form_.Flags().cite && !form_.Flags().book);
 }
 
+TEST_F(MakeDBTest, TheRebuildWarningComesBeforeTheDialogAppears) {
+  form_.show();
+  ui_.yesNoCancel.push_back(0);
+  form_.Start->click();  // full stores: the next show warns
+  // A message box runs an event loop of its own; run inside the dialog's
+  // show, that loop leaves the dialog on X11 an empty box.
+  struct WatchingUI : test::ScriptedUI {
+    const QWidget* dialog = nullptr;
+    std::vector<bool> dialogVisible;
+    void Message(const std::string& text) override {
+      ScriptedUI::Message(text);
+      dialogVisible.push_back(dialog->isVisible());
+    }
+  } ui;
+  TMakeDB again(set_, sourceDir_, ui);
+  ui.dialog = &again;
+  again.show();
+  EXPECT_THAT(ui.messages, ElementsAre(kRebuildWarning));
+  EXPECT_THAT(ui.dialogVisible, ElementsAre(false));
+  EXPECT_TRUE(again.isVisible());
+  EXPECT_EQ(again.Label1->text().toStdString(), "Rebuild datastores??");
+}
+
 TEST_F(MakeDBTest, YesLoadsTheDefaultStrongsAndAutoCloseClosesTheDialog) {
   QString statusWhileLoading;
   form_.loadDefaultStrongs = [&] { statusWhileLoading = form_.Label1->text(); };
@@ -111,6 +177,7 @@ TEST_F(MakeDBTest, YesLoadsTheDefaultStrongsAndAutoCloseClosesTheDialog) {
   ui_.yesNoCancel.push_back(1);
   form_.Start->click();
   EXPECT_EQ(statusWhileLoading, "Setting Strong's numbers...");
+  EXPECT_EQ(form_.Label1->text().toStdString(), "");
   EXPECT_FALSE(form_.isVisible());
 }
 
@@ -147,6 +214,30 @@ TEST_F(MakeDBTest, CancelDuringTheBuildStopsReadingAndClosesWhenTheBuildEnds) {
   int32_t built = Count(set_.WordDS);
   EXPECT_LT(built, static_cast<int32_t>(text_.words.size()));
   EXPECT_EQ(Count(set_.CiteDS), built);  // both stopped at the same line
+}
+
+TEST_F(MakeDBTest, TheDialogIsDrawnCompleteBeforeTheBuildStarts) {
+  // The memory probe is the build's first step.
+  PaintLog log(form_);
+  std::vector<std::string> notDrawn{"build never started"};
+  form_.memoryProbe = [&] {
+    notDrawn = log.NotDrawn();
+    return true;
+  };
+  form_.buildOptions = BuildFlags{true, true, false};  // at once, on show
+  form_.autoClose = true;
+  form_.show();
+  ASSERT_TRUE(WaitFor([&] { return !form_.isVisible(); }));
+  EXPECT_THAT(notDrawn, ElementsAre()) << "automatic build";
+
+  // Start pressed before the dialog has been drawn.
+  notDrawn = {"build never started"};
+  form_.buildOptions = BuildFlags{};
+  form_.autoClose = false;
+  form_.show();
+  ui_.yesNoCancel.push_back(0);
+  form_.Start->click();
+  EXPECT_THAT(notDrawn, ElementsAre()) << "build started with Start";
 }
 
 TEST_F(MakeDBTest, CancelBeforeStartClosesWithoutBuilding) {

@@ -8,9 +8,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 
+#include "session/session.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
+#include "ui/main/orv_main.h"
 #include "ui/qt_app.h"
 
 namespace orv::ui {
@@ -45,7 +49,24 @@ class QtUserInterfaceTest : public ::testing::Test {
   QtUserInterface ui_;
 };
 
+// The title the window system shows for `w`: Qt's plug-ins for X11 and
+// Wayland append " — " and the application display name, when one has been
+// set, to every title that does not already end with it. A display name
+// that was never set follows the application name.
+std::string ShownTitle(const QWidget& w) {
+  const QString name = QCoreApplication::applicationName();
+  QCoreApplication::setApplicationName(name + "+");
+  const bool displayNameSet =
+      QGuiApplication::applicationDisplayName() != QCoreApplication::applicationName();
+  QCoreApplication::setApplicationName(name);
+  const QString display = QGuiApplication::applicationDisplayName();
+  QString shown = w.windowTitle();
+  if (displayNameSet && !shown.endsWith(display)) shown += QString::fromUtf8(" \u2014 ") + display;
+  return shown.toStdString();
+}
+
 TEST_F(QtUserInterfaceTest, MessageShowsTheTextPlainlyUnderTheProgramCaption) {
+  SetApplicationTitle(kApplicationTitle);
   QString title, text;
   Qt::TextFormat format = Qt::AutoText;
   WhenDialogShows([&](QWidget* w) {
@@ -56,9 +77,34 @@ TEST_F(QtUserInterfaceTest, MessageShowsTheTextPlainlyUnderTheProgramCaption) {
     ClickButton(w, QMessageBox::Ok);
   });
   ui_.Message("** <b>Gen</b> 1:1 é");
-  EXPECT_EQ(title, "Orvane");
+  EXPECT_EQ(title, "Hebrew Orvane");
   EXPECT_EQ(text, QString::fromUtf8("** <b>Gen</b> 1:1 é"));
   EXPECT_EQ(format, Qt::PlainText);
+}
+
+TEST_F(QtUserInterfaceTest, WindowsShowTheirOwnCaptionsAndMessageBoxesTheApplicationTitle) {
+  SetApplicationTitle(kApplicationTitle);
+  test::TempDir dir;
+  std::filesystem::create_directories(dir.File("root"));
+  test::ScopedEnv root("ORV_ROOT", dir.File("root").c_str());
+  TForm1 form(ui_, dir.path(), dir.File("root/ORV.INI"));
+  ui_.SetParent(&form);
+  EXPECT_EQ(ShownTitle(form), "Hebrew Orvane, Version 1.9.1");
+
+  std::string input, message;
+  WhenDialogShows([&](QWidget* w) {
+    input = ShownTitle(*w);
+    WhenDialogShows([&](QWidget* box) {
+      message = ShownTitle(*box);
+      ClickButton(box, QMessageBox::Ok);
+    });
+    auto* d = qobject_cast<QInputDialog*>(w);
+    d->setTextValue("Gen 77:1");
+    d->accept();
+  });
+  form.Goto1Click();
+  EXPECT_EQ(input, "Go to verse");
+  EXPECT_EQ(message, "Hebrew Orvane");
 }
 
 TEST_F(QtUserInterfaceTest, QuestionsAnswerWithTheButtonAndClosingCountsAsNoOrCancel) {

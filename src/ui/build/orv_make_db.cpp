@@ -1,6 +1,7 @@
 #include "ui/build/orv_make_db.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "build/build_plan.h"
 #include "build/db_build.h"
@@ -30,6 +32,11 @@ QLineEdit* ReadOnlyField(QWidget* parent, const char* name) {
 }
 
 QString Now() { return QTime::currentTime().toString("HH:mm:ss"); }
+
+// How long a build waits for its dialog to appear on the screen, and how
+// often it looks meanwhile.
+constexpr int kExposeWaitMs = 2000;
+constexpr int kExposeLookMs = 10;
 
 }  // namespace
 
@@ -90,10 +97,19 @@ void TMakeDB::SetStatus(const std::string& text) {
   Label1->setText(shown);
 }
 
+void TMakeDB::setVisible(bool visible) {
+  // FormShow may warn the user, and a message box runs an event loop of its
+  // own. Run inside the show (from showEvent), that loop leaves a dialog
+  // shown for the first time on X11 an empty box of the default size; run
+  // before it, the dialog is shown after the warning, laid out for the
+  // texts FormShow set.
+  if (visible && !isVisible()) FormShow();
+  QDialog::setVisible(visible);
+}
+
 void TMakeDB::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
-  FormShow();
   if (buildOptions.Any()) {
     // Build once the dialog is on screen, as its activation would.
     activatePending_ = true;
@@ -135,6 +151,22 @@ void TMakeDB::StartClick() {
   if (autoClose || closeWhenBuilt_) done(QDialog::Rejected);
 }
 
+void TMakeDB::DrawNow() {
+  // A window just shown is drawn when the window system exposes it, which
+  // may wait for a round trip to the window manager. The build lets events
+  // through only between its steps, so until the first of them the dialog
+  // would stand on the screen as an empty box.
+  QTimer look;  // wakes the wait below even when no event comes
+  look.start(kExposeLookMs);
+  const QDeadlineTimer deadline(kExposeWaitMs);
+  while (isVisible() && !(windowHandle() && windowHandle()->isExposed()) &&
+         !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  QCoreApplication::processEvents();  // layouts and updates still pending
+  repaint();
+}
+
 void TMakeDB::Build(BuildFlags flags) {
   Start->setVisible(false);
   Start->setEnabled(false);
@@ -147,6 +179,7 @@ void TMakeDB::Build(BuildFlags flags) {
       explicit Running(bool& f) : flag(f) { flag = true; }
       ~Running() { flag = false; }
     } running(building_);
+    DrawNow();
     if (memoryProbe) {
       RunBuild(ctx_, flags, memoryProbe);
     } else {

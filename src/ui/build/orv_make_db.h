@@ -5,11 +5,11 @@
 // automatic, auto close), when a command needs the datastores (auto close),
 // and from the "Build DB" command.
 //
-// The build runs inside the handler that starts it; the dialog repaints and
-// takes a click on Cancel while it runs (the core's refresh hook processes
-// events), and Cancel, Escape or closing the window then stop the reading;
-// the stores built so far are still packed and closed, and the dialog closes
-// when the handler ends.
+// The build runs inside the handler that starts it, once the dialog stands
+// drawn on the screen; the dialog repaints and takes a click on Cancel while
+// it runs (the core's refresh hook processes events), and Cancel, Escape or
+// closing the window then stop the reading; the stores built so far are
+// still packed and closed, and the dialog closes when the handler ends.
 #pragma once
 
 #include <QDialog>
@@ -57,6 +57,10 @@ class TMakeDB : public QDialog {
   // datastores then (the engine is not reentrant).
   bool Building() const { return building_; }
 
+  // Showing the dialog runs FormShow, which may warn the user, before the
+  // dialog appears.
+  void setVisible(bool visible) override;
+
   // Handlers, named after the controls and events.
   void FormShow();
   void FormActivate();
@@ -78,6 +82,9 @@ class TMakeDB : public QDialog {
 
  private:
   void SetStatus(const std::string& text);
+  // Draws the dialog, complete, on the screen before the work it shows:
+  // waits (a bounded time) for the window system to show it, then paints.
+  void DrawNow();
   // Runs the build of `flags` with the Start button hidden and the times
   // shown; afterwards the dialog shows "Done".
   void Build(BuildFlags flags);

@@ -13,8 +13,6 @@
 namespace orv::ui {
 namespace {
 
-const QString kCaption = QStringLiteral("Orvane");
-
 QString Q(const std::string& s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -24,7 +22,8 @@ std::string S(const QString& s) { return s.toUtf8().toStdString(); }
 QMessageBox::StandardButton Ask(QWidget* parent, const std::string& text,
                                 QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton escape) {
-  QMessageBox box(QMessageBox::NoIcon, kCaption, Q(text), buttons, parent);
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), Q(text), buttons,
+                  parent);
   // Texts are shown exactly as given, never as markup.
   box.setTextFormat(Qt::PlainText);
   box.setEscapeButton(escape);
@@ -47,6 +46,10 @@ QString NameFilter(const FileFilter& f) {
 }
 
 }  // namespace
+
+void SetApplicationTitle(const std::string& title) {
+  QCoreApplication::setApplicationName(Q(title));
+}
 
 QtUserInterface::~QtUserInterface() {
   while (waitDepth_ > 0) SetWaitCursor(false);

@@ -1,15 +1,23 @@
-// The core's UserInterface over Qt's standard dialogs: QMessageBox (caption
-// "Orvane"), QInputDialog, QFileDialog, QFontDialog and the application's
-// override cursor. Every dialog is modal to the parent window, if one is
-// set.
+// The core's UserInterface over Qt's standard dialogs: QMessageBox (captioned
+// with the application title), QInputDialog, QFileDialog, QFontDialog and the
+// application's override cursor. Every dialog is modal to the parent window,
+// if one is set.
 #pragma once
 
 #include <QPointer>
 #include <QWidget>
+#include <string>
 
 #include "platform/user_interface.h"
 
 namespace orv::ui {
+
+// Sets the application title ("Hebrew Orvane" for the desktop program): the
+// caption of every message box, and the program's name to the window system.
+// It is kept as Qt's application name, never as its display name, which the
+// window system plug-ins append to every window title; the forms' captions
+// are shown as they are. Requires: the QApplication exists.
+void SetApplicationTitle(const std::string& title);
 
 class QtUserInterface : public UserInterface {
  public:
