@@ -43,7 +43,8 @@ void FollowBookView(PageEnv& env, int book) {
   DatastoreSet& s = env.stores;
   if (s.CurrentFOccView() != FOccView::kBook) {
     s.SetFOccView(s.CurrentFOccView(), FOccView::kBook, book);
-  } else if (s.BookFOccDS.CurrentBook() != book) {
+  } else if (s.BookFOccDS.CurrentBook() != book || !DSIsOpen(s.BookFOccDS.Handle())) {
+    // Also when a build has dropped the book files from under the view.
     s.BookFOccDS.OpenBook(book);
   }
 }

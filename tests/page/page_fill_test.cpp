@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "build/focc_build.h"
 #include "page/page_fixture.h"
 
 namespace orv {
@@ -144,6 +145,18 @@ TEST_F(PageFillTest, MissingSourcesLeaveTheirLinesEmpty) {
   Fill({2, 1, 1, 1});
   EXPECT_EQ(page_.buffer.count, 0);
   EXPECT_TRUE(page_.buffer.endOfChapter);
+}
+
+TEST_F(PageFillTest, TheBookViewComesBackAfterABuildDropsTheBookFiles) {
+  settings_.markFOcc = 2;  // first occurrences in the page's book
+  Assign();
+  Fill({1, 1, 1, 1});
+  ASSERT_NE(set_.ActiveFOcc(), nullptr);
+  DropBookFOccFiles(set_);  // what a build of WORD does
+  EXPECT_EQ(set_.ActiveFOcc(), nullptr);
+  reload_ = WordReload::kReadAgain;
+  Fill({1, 1, 1, 1});
+  EXPECT_NE(set_.ActiveFOcc(), nullptr) << "the underlines stay off until the book changes";
 }
 
 }  // namespace
