@@ -79,6 +79,7 @@ class SilentUI : public UserInterface {
   bool SelectFolder(const std::string&, std::string&) override { return false; }
   bool FontDialog(FontChoice&) override { return false; }
   void SetWaitCursor(bool) override {}
+  int ShowList(const ListRequest&) override { return -1; }
 };
 
 // A fresh folder under the system temp folder, named after `tag`, removed

@@ -26,7 +26,7 @@ set(ORV_LAYERS
   "session:     edit search reference page interlinear kjv cite archive config build model
                 datastore platform"
   "import:      archive build model datastore platform"
-  "ui/platform: model platform Qt"
+  "ui/platform: reference model platform Qt"
   "ui/build:    ui/platform build model datastore platform Qt"
   "ui/reference: ui/platform reference config model datastore platform Qt"
   "ui/main:     ui/reference ui/build ui/platform session edit search reference page

@@ -43,4 +43,16 @@ struct ViewState {
   int historyCount = 0;                                  // entries in use
 };
 
+// Records (cite, mark) as the current history entry, unless `cite` is the
+// current entry's citation already. At 64 entries the oldest is dropped.
+// Entries past the current one stay (the count never shrinks).
+void PushHistory(ViewState& v, Citation cite, Citation mark);
+
+// The standard jump: the page starts at `cite`'s verse, `cite` is marked
+// (when its word is not 0) together with `count - 1` words after it, it
+// becomes the clicked word, and the place goes into the history. Sets
+// relayoutNeeded.
+void GoToCite(ViewState& v, Citation cite);
+void GoToCiteRun(ViewState& v, Citation cite, int count);
+
 }  // namespace orv

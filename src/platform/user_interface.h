@@ -32,6 +32,16 @@ struct FileDialogRequest {
   std::string folder;
 };
 
+// What the list dialog shows: its caption, its lines, the line selected at
+// first (-1: none), and whether the user is to pick a line (the dialog's
+// Select button) or only to read, and perhaps save, the lines.
+struct ListRequest {
+  std::string caption;
+  std::vector<std::string> lines;
+  int selected = -1;
+  bool pick = false;
+};
+
 // A font as the font dialog shows and returns it.
 struct FontChoice {
   std::string name;
@@ -73,6 +83,11 @@ class UserInterface {
   // Lets the user choose a font, starting from `font`; true with the choice
   // in `font`, false (font unchanged) when cancelled.
   virtual bool FontDialog(FontChoice& font) = 0;
+
+  // Shows the list dialog; returns the line the user chose, -1 for none
+  // (always -1 when `request.pick` is false). The dialog saves its lines to
+  // a text file on its own when asked.
+  virtual int ShowList(const ListRequest& request) = 0;
 
   // Shows (true) or restores (false) the wait cursor. Calls nest: the
   // cursor returns once every `true` has been balanced by a `false`.

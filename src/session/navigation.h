@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/citation.h"
+#include "page/view_state.h"
 
 namespace orv {
 
@@ -17,19 +18,10 @@ struct ViewState;
 
 inline constexpr const char kInvalidCite[] = "Invalid cite";
 
-// Records (cite, mark) as the current history entry, unless `cite` is the
-// current entry's citation already. At 64 entries the oldest is dropped.
-// Entries past the current one stay (the count never shrinks).
-void PushHistory(ViewState& v, Citation cite, Citation mark);
+// The history's steps (PushHistory, GoToCite and GoToCiteRun are in
+// page/view_state.h, where the searches reach them too).
 bool GoBackward(ViewState& v);
 bool GoForward(ViewState& v);
-
-// The standard jump: the page starts at `cite`'s verse, `cite` is marked
-// (when its word is not 0) together with `count - 1` words after it, it
-// becomes the clicked word, and the place goes into the history. Sets
-// relayoutNeeded.
-void GoToCite(ViewState& v, Citation cite);
-void GoToCiteRun(ViewState& v, Citation cite, int count);
 
 // Go to verse: `text` read by the citation parser from the current
 // position. Empty text changes nothing and returns true. A citation that

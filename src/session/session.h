@@ -20,6 +20,7 @@
 #include "page/page_print.h"
 #include "page/page_words.h"
 #include "page/view_state.h"
+#include "search/search_state.h"
 
 namespace orv {
 
@@ -96,6 +97,7 @@ class Session {
   std::unique_ptr<DatastoreSet> stores;
   std::unique_ptr<PageEnv> env;
   ViewState view;
+  SearchState search;
   Page page;
   PageLayout layout;
   std::unique_ptr<KjvIndex> kjvIndex;

@@ -32,6 +32,9 @@ class ScriptedUI : public UserInterface {
   std::deque<std::optional<std::string>> openFile;
   std::deque<std::optional<std::string>> folder;
   std::deque<std::optional<FontChoice>> font;
+  // The line chosen in each list dialog; with none queued a list is closed
+  // without a choice (a list is often shown only to be read).
+  std::deque<int> listChoice;
 
   // What was shown: message texts in order, and every call as
   // "<Kind>: <text>" (e.g. "YesNo: Delete the file?").
@@ -39,6 +42,8 @@ class ScriptedUI : public UserInterface {
   std::vector<std::string> calls;
   // The request of the last file dialog, for checks on names and filters.
   FileDialogRequest lastFileRequest;
+  // Every list dialog shown, in order.
+  std::vector<ListRequest> lists;
   int waitDepth = 0;     // current nesting of SetWaitCursor
   int maxWaitDepth = 0;  // deepest nesting seen
 
@@ -48,7 +53,7 @@ class ScriptedUI : public UserInterface {
   ~ScriptedUI() override {
     if (allowUnused_) return;
     size_t left = yesNo.size() + yesNoCancel.size() + input.size() + saveFile.size() +
-                  openFile.size() + folder.size() + font.size();
+                  openFile.size() + folder.size() + font.size() + listChoice.size();
     if (left) {
       ADD_FAILURE() << "ScriptedUI: " << left << " queued answer(s) never asked for";
     }
@@ -112,6 +117,15 @@ class ScriptedUI : public UserInterface {
   bool FontDialog(FontChoice& choice) override {
     calls.push_back("FontDialog: " + choice.name);
     return Take(font, "FontDialog", choice.name, choice);
+  }
+
+  int ShowList(const ListRequest& request) override {
+    calls.push_back("List: " + request.caption);
+    lists.push_back(request);
+    if (listChoice.empty()) return -1;
+    const int chosen = listChoice.front();
+    listChoice.pop_front();
+    return request.pick ? chosen : -1;
   }
 
   void SetWaitCursor(bool waiting) override {

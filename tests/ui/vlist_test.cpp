@@ -1,4 +1,4 @@
-#include "ui/reference/vlist.h"
+#include "ui/platform/vlist.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

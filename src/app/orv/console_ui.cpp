@@ -29,4 +29,10 @@ bool ConsoleUserInterface::SelectFolder(const std::string&, std::string&) { retu
 bool ConsoleUserInterface::FontDialog(FontChoice&) { return false; }
 void ConsoleUserInterface::SetWaitCursor(bool) {}
 
+int ConsoleUserInterface::ShowList(const ListRequest& request) {
+  out_ << request.caption << '\n';
+  for (const std::string& line : request.lines) out_ << line << '\n';
+  return -1;
+}
+
 }  // namespace orv::cli

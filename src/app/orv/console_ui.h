@@ -24,12 +24,13 @@ class ConsoleUserInterface final : public UserInterface {
   void Message(const std::string& text) override;
   bool YesNo(const std::string& text) override;
   int YesNoCancel(const std::string& text) override;
-  bool InputBox(const std::string& caption, const std::string& prompt,
-                std::string& value) override;
+  bool InputBox(const std::string& caption, const std::string& prompt, std::string& value) override;
   bool SaveFileDialog(const FileDialogRequest& request, std::string& path) override;
   bool OpenFileDialog(const FileDialogRequest& request, std::string& path) override;
   bool SelectFolder(const std::string& caption, std::string& folder) override;
   bool FontDialog(FontChoice& font) override;
+  // Prints the caption, then each line; nothing is chosen.
+  int ShowList(const ListRequest& request) override;
   void SetWaitCursor(bool waiting) override;
 
  private:

@@ -6,9 +6,11 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 #include "ui/platform/qt_surface.h"
+#include "ui/platform/vlist.h"
 
 namespace orv::ui {
 namespace {
@@ -127,6 +129,16 @@ bool QtUserInterface::FontDialog(FontChoice& font) {
   if (chosen.family().compare(shown, Qt::CaseInsensitive) != 0) font.name = S(chosen.family());
   font.size = chosen.pointSize();
   return true;
+}
+
+int QtUserInterface::ShowList(const ListRequest& request) {
+  TAList list(*this, parent_);
+  list.setWindowTitle(QString::fromStdString(request.caption));
+  list.SetItems(request.lines);
+  list.SetSelectedIndex(request.selected);
+  list.Select->setEnabled(request.pick);
+  list.exec();
+  return request.pick ? list.SelectedIndex() : -1;
 }
 
 void QtUserInterface::SetWaitCursor(bool waiting) {

@@ -43,6 +43,8 @@ class QtUserInterface : public UserInterface {
   // user keeps that font (changing only the size), the name stays as it
   // was, so "Orvane Hebrew" does not turn into the family drawn for it.
   bool FontDialog(FontChoice& font) override;
+  // The list dialog TAList, modal to the parent window.
+  int ShowList(const ListRequest& request) override;
   // Nests; a `false` without a matching `true` is ignored. Restores the
   // cursor when the object goes.
   void SetWaitCursor(bool waiting) override;

@@ -1,4 +1,4 @@
-#include "ui/reference/vlist.h"
+#include "ui/platform/vlist.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
