@@ -110,6 +110,7 @@ TForm1::TForm1(UserInterface& ui, const std::string& programDir, const std::stri
     ui_.Message(ArchiveReadMessage(SetStrDef(*session_.stores, session_.programDir), true));
   };
   BuildMenus();
+  WireCommands();
   Item("ShowKJV1")->setChecked(session_.settings.showKJV);
 }
 
@@ -220,6 +221,18 @@ void TForm1::BuildMenus() {
 void TForm1::Changed(bool changed) {
   if (changed) centralWidget()->update();
 }
+
+void TForm1::Repaint() { centralWidget()->update(); }
+
+void TForm1::Wire(const std::string& name, std::function<void()> handler) {
+  QAction* a = Item(name);
+  if (!a) return;
+  a->setEnabled(true);
+  connect(a, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+}
+
+// The commands kept in units of their own (searches, counts, reports, ...).
+void TForm1::WireCommands() {}
 
 Citation TForm1::Backward(Citation end) {
   // The layout measures with the page's fonts; an image surface of the

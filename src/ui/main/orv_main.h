@@ -38,6 +38,12 @@ class TForm1 : public QMainWindow {
   ~TForm1() override;
 
   Session& GetSession() { return session_; }
+  UserInterface& Ui() { return ui_; }
+  // Enables the menu item `name` and makes it run `handler`; commands that
+  // live in units of their own attach themselves this way.
+  void Wire(const std::string& name, std::function<void()> handler);
+  // Repaints the page (after a command changed the view state).
+  void Repaint();
   // The menu item or pop-up item with that component name ("Goto1").
   QAction* Item(const std::string& name) const;
   QMenu* PopupMenuW() const { return popupW_; }
@@ -92,6 +98,7 @@ class TForm1 : public QMainWindow {
                    const QKeySequence& shortcut = {});
   void ShowBuild(BuildFlags asked, bool autoClose);
   void Changed(bool changed);
+  void WireCommands();
   void Print(PrintScope scope);
   Citation Backward(Citation end);
 
