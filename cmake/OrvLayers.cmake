@@ -29,10 +29,13 @@ set(ORV_LAYERS
   "ui/platform: reference model platform Qt"
   "ui/build:    ui/platform build model datastore platform Qt"
   "ui/reference: ui/platform reference config model datastore platform Qt"
-  "ui/main:     ui/reference ui/build ui/platform session edit search reference page
+  "ui/search:   ui/reference ui/platform search page interlinear kjv cite config build model
+                datastore platform Qt"
+  "ui/main:     ui/search ui/reference ui/build ui/platform session edit search reference page
                 interlinear kjv cite archive config build model datastore platform Qt"
-  "app:         ui/main ui/reference ui/build ui/platform import session edit search reference
-                page interlinear kjv cite archive config build model datastore platform Qt")
+  "app:         ui/main ui/search ui/reference ui/build ui/platform import session edit search
+                reference page interlinear kjv cite archive config build model datastore platform
+                Qt")
 
 # orv_parse_layers(): sets ORV_LAYER_NAMES (in table order) and, for each
 # name N, ORV_LAYER_DEPS_<N> (with "/" written as "_").

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "model/letters.h"
+#include "model/typed_input.h"
 
 namespace orv {
 namespace {
@@ -112,7 +113,9 @@ TextValues ComputeTextValues(std::string_view typed) {
     result.message = kNoTextEntered;
     return result;
   }
-  const std::string text = LowerText(typed);
+  // A Hebrew keyboard types Unicode letters; they count as the storage
+  // letters they stand for.
+  const std::string text = LowerText(HebrewToStorage(typed));
   // Every letter is worth at least 1, so an Original value of 0 means an
   // illegal character or no letter at all, whatever the numbering.
   const int32_t original = TextThematicValue(text, kOriginalValue);

@@ -59,7 +59,8 @@ int32_t WordThematicValue(std::string_view sourceWord, int32_t mode, int32_t set
 int32_t TextThematicValue(std::string_view storageText, int32_t mode);
 
 // Both values of a typed text, as the thematic value dialog and `orv value`
-// show them. The text is lowered (ASCII A-Z only) first. On failure
+// show them. Unicode Hebrew in the text is read as storage letters (see
+// HebrewToStorage), then the text is lowered (ASCII A-Z only). On failure
 // `message` holds the text to show (kNoTextEntered for an empty text,
 // kIllegalCharacters when the Original value is 0) and both values are 0.
 struct TextValues {

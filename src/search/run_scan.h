@@ -43,7 +43,18 @@ struct RunScan {
 
 // Scans CITE from the record after `after` (0: from the first record) with
 // `filter`, restarting after each kRunRestart, until a match or the end.
+// The filter is reset first. Each record's FOC2 record is read when its
+// number is above 0 (a FOC2 store that is not open gives every word none).
+// On a restart the scan goes on with the record after the one that began
+// the failed run. Without a match `code` holds the engine's code (kDSEnd at
+// the end of CITE; kDSNoHandle when CITE is not open).
 // Requires: set.CiteDS and set.FOc2DS are open.
 RunScan ScanForRun(DatastoreSet& set, RunFilter& filter, int32_t after);
+
+// The `after` that starts a scan at `cite`: the number of the CITE record
+// just before the first record at or after `cite` (0 when that is the first
+// record; the last record's number when every record lies before `cite`).
+// Moves CITE's cursor. Requires: set.CiteDS is open.
+int32_t PositionBefore(DatastoreSet& set, Citation cite);
 
 }  // namespace orv

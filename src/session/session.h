@@ -38,6 +38,9 @@ struct SessionHooks {
   std::function<void(BuildFlags asked, bool closeWhenDone)> showBuild;
   // The document viewer, modal, with `file` relative to the program folder.
   std::function<void(const std::string& caption, const std::string& file)> showDocument;
+  // The word definition editor, modal, for a word (storage letters) and a
+  // citation (null: no particular use); the searches show their finds in it.
+  std::function<void(const std::string& word, Citation cite)> showWordEditor;
 };
 
 // The message for a data folder (native) that cannot be written.

@@ -85,6 +85,75 @@ done
 expect_line "$work/v.out" "Original 3 Traditional 3"
 if "$ORV" value f >"$work/v.out"; then fail "value of a non-letter"; fi
 expect_line "$work/v.out" "Illegal characters in input string"
+"$ORV" value בְּרֵאשִׁית >"$work/v.out" || fail "value of Unicode Hebrew"
+expect_line "$work/v.out" "Original 611 Traditional 913"
+
+# Range values: bravit (shin, no letter i) is 606 / 903, bra 203 in both.
+"$ORV" value --range "Gen 1:1" "Gen 1:1" >"$work/v.out" || fail "value --range of one word"
+expect_line "$work/v.out" "Original 606 Traditional 903"
+"$ORV" value --range "Gen 1:1.2" ".2" >"$work/v.out" || fail "value --range with the end's parts left out"
+expect_line "$work/v.out" "Original 203 Traditional 203"
+range_fails() {  # range_fails START END MESSAGE
+  if "$ORV" value --range "$1" "$2" >"$work/v.out" 2>/dev/null; then fail "value --range $1 $2"; fi
+  expect_line "$work/v.out" "$3"
+}
+range_fails "Gen 1:2" "Gen 1:1" "Ending citation before first"
+range_fails "Mal 2:1" "Mal 2:1.9" "Error in datastores"
+range_fails "" "Gen 1:1" "The start of range was not entered"
+range_fails "Gen 1:1" "Gen 9" "Invalid ending citation"
+
+# Thematic search: one line per run, citation tab words; from Genesis 1:1 by default.
+"$ORV" thematic 203 --limit 2 >"$work/t.out" || fail "thematic"
+[[ $(cat "$work/t.out") == $'Gen 1:1.2\t1\nGen 2:1.2\t1' ]] || { cat "$work/t.out"; fail "thematic runs"; }
+"$ORV" thematic 203 --from "Mal 2:1" >"$work/t.out" || fail "thematic --from"
+[[ $(cat "$work/t.out") == $'Mal 2:1.2\t1' ]] || { cat "$work/t.out"; fail "thematic from Mal 2:1"; }
+if "$ORV" thematic 203 --window 0 --max 1 --order original --from "Mal 2:1.2" --limit 1 \
+  >"$work/t.out"; then :; else fail "thematic with every option"; fi
+expect_line "$work/t.out" $'Mal 2:1.2\t1'
+if "$ORV" thematic 1 >"$work/t.out"; then fail "thematic 1 matched"; fi
+expect_line "$work/t.out" "No matches to thematic value"
+if "$ORV" thematic 0 --window x 2>"$work/t.err"; then fail "thematic 0"; fi
+expect_line "$work/t.err" "** Invalid thematic value"
+expect_line "$work/t.err" "** Invalid thematic range"
+
+# Embedded search: "ab" runs from the a of bra (ending a book's Genesis 2:1)
+# into the b of the next book's first word.
+"$ORV" embedded ab --skip 1 --limit 2 >"$work/e.out" || fail "embedded"
+[[ $(cat "$work/e.out") == $'Gen 2:1.2\t2\nEx  2:1.2\t2' ]] || { cat "$work/e.out"; fail "embedded runs"; }
+"$ORV" embedded אב --from "Mal 1:1" >"$work/e.out" 2>&1 && fail "embedded past the last a-b"
+expect_line "$work/e.out" "No matches to embedded search term"
+for bad in "ab --skip -1" "ab --skip 3x" "ab --skip 2000000000"; do
+  # shellcheck disable=SC2086
+  if "$ORV" embedded $bad 2>"$work/e.err"; then fail "embedded $bad"; fi
+  expect_line "$work/e.err" "** Invalid skip factor"
+done
+if "$ORV" embedded abf 2>"$work/e.err"; then fail "embedded abf"; fi
+expect_line "$work/e.err" "** The search term may hold only the 22 Hebrew letters"
+if "$ORV" embedded "" >"$work/e.out"; then fail "an empty term matched"; fi
+expect_line "$work/e.out" "No matches to embedded search term"
+
+# orv find: the first occurrence, every one with --all, a pattern's words, the messages.
+"$ORV" find aleim >"$work/f.out" || { cat "$work/f.out"; fail "find"; }
+[[ $(cat "$work/f.out") == "Gen 1:1.3" ]] || { cat "$work/f.out"; fail "find aleim"; }
+"$ORV" find "אלהים" >"$work/f.out" || fail "find in Hebrew letters"
+expect_line "$work/f.out" "Gen 1:1.3"
+"$ORV" find aleim --all >"$work/f.out" || fail "find --all"
+[[ $(wc -l <"$work/f.out") -eq $((39 * 2 + 1)) ]] || { cat "$work/f.out"; fail "find --all: not every occurrence"; }
+[[ $(sed -n 2p "$work/f.out") == "Gen 2:1.1" && $(tail -1 "$work/f.out") == "No more occurrences of aleim" ]] ||
+  fail "find --all: order or end"
+"$ORV" find %%% >"$work/f.out" || fail "find %%%"
+[[ $(tr '\n' ' ' <"$work/f.out") == "Matches to wildcard search bra wax xec " ]] || { cat "$work/f.out"; fail "find %%%: list"; }
+printf 'ORV Archive File\r\nVersion 1.9.1\r\n#1 1 1 3 430\r\n#2 1 1 3 430\r\n' >"$work/s430.arc"
+"$ORV" archive read-strongs "$work/s430.arc" >/dev/null 2>&1 || fail "archive read-strongs"
+"$ORV" find H430 --all >"$work/f.out" || fail "find H430"
+[[ $(tr '\n' ' ' <"$work/f.out") == "Gen 1:1.3 Ex  1:1.3 No more occurrences of H430 " ]] || { cat "$work/f.out"; fail "find H430 --all"; }
+for bad in "** Invalid use of wildcards" "a* Too general - supply more characters" \
+           "8675 Strong's number out of range" "-3 Strong's number out of range" \
+           "12abc Word not found" "abcdefghijkl Word too long - maximum is 11 characters" \
+           "8674 Strong number not found"; do
+  if "$ORV" find "${bad%% *}" >"$work/f.out" 2>&1; then fail "find ${bad%% *} succeeded"; fi
+  expect_line "$work/f.out" "${bad#* }"
+done
 
 if "$ORV" kjv "GEN 1:1" >/dev/null 2>&1; then fail "kjv without King James files"; fi
 mkdir -p "$ORV_PROGRAM_DIR/KJV"

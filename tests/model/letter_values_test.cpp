@@ -119,8 +119,9 @@ TEST(ComputeTextValues, TypedTexts) {
       {"abf", 0, 0, kIllegalCharacters},  // a bad letter after good ones
       {"a\tb", 0, 0, kIllegalCharacters},
       {"a_b", 0, 0, kIllegalCharacters},
-      {"\xd7\x90", 0, 0, kIllegalCharacters},  // a Hebrew letter in UTF-8
-      {" - -", 0, 0, kIllegalCharacters},      // no letter at all
+      {"\xd7\x90", 1, 1, nullptr},              // a Hebrew letter in UTF-8 is its storage letter
+      {"a\xc3\xa9", 0, 0, kIllegalCharacters},  // any other UTF-8 letter is not
+      {" - -", 0, 0, kIllegalCharacters},       // no letter at all
       {"", 0, 0, kNoTextEntered},
   };
   for (const TextCase& c : cases) {

@@ -94,8 +94,8 @@ TEST_F(MainWindowTest, MenusCaptionsAndShortcuts) {
   EXPECT_EQ(Captions(menu(0)),
             (std::vector<std::string>{"Print Page", "&Print Chapter", "-", "E&xit [Ctrl+Q]"}));
   EXPECT_EQ(Captions(menu(1)),
-            (std::vector<std::string>{"&Find [Ctrl+F] (off)", "Find &Next [F3] (off)",
-                                      "&Browse DB (off)", "&Search", "-", "&Preferences (off)"}));
+            (std::vector<std::string>{"&Find [Ctrl+F]", "Find &Next [F3]", "&Browse DB (off)",
+                                      "&Search", "-", "&Preferences (off)"}));
   EXPECT_EQ(Captions(menu(2)),
             (std::vector<std::string>{"Show &KJV", "View &Strong's def. [Ctrl+S]", "-",
                                       "&Go to... [Ctrl+G]", "Backward", "Foreward", "Next Page",
@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, MenusCaptionsAndShortcuts) {
   EXPECT_TRUE(f.Item("ShowKJV1")->isCheckable());
   EXPECT_FALSE(f.Item("ShowKJV1")->isChecked());
   EXPECT_EQ(Captions(f.PopupMenuS()),
-            (std::vector<std::string>{"Occurrences (off)", "Count (off)", "Strong's def"}));
+            (std::vector<std::string>{"Occurrences", "Count", "Strong's def"}));
 }
 
 TEST_F(MainWindowTest, FirstPaintBuildsBookAndShowsGettingStarted) {

@@ -24,7 +24,10 @@
 #include "session/main_input.h"
 #include "session/navigation.h"
 #include "ui/build/orv_make_db.h"
+#include "ui/main/count_commands.h"
 #include "ui/main/print_job.h"
+#include "ui/main/search_commands.h"
+#include "ui/main/value_commands.h"
 #include "ui/platform/qt_surface.h"
 #include "ui/reference/orv_about.h"
 #include "ui/reference/orv_alphabet.h"
@@ -92,7 +95,8 @@ TForm1::TForm1(UserInterface& ui, const std::string& programDir, const std::stri
           SessionHooks{[this](BuildFlags asked, bool autoClose) { ShowBuild(asked, autoClose); },
                        [this](const std::string& caption, const std::string& file) {
                          ShowDocument(caption, file);
-                       }}) {
+                       },
+                       {}}) {
   runModal = [](QDialog& d) { return d.exec(); };
   setObjectName("Form1");
   setWindowTitle(kMainCaption);
@@ -232,7 +236,11 @@ void TForm1::Wire(const std::string& name, std::function<void()> handler) {
 }
 
 // The commands kept in units of their own (searches, counts, reports, ...).
-void TForm1::WireCommands() {}
+void TForm1::WireCommands() {
+  WireSearchCommands(*this);
+  WireCountCommands(*this);
+  WireValueCommands(*this);
+}
 
 Citation TForm1::Backward(Citation end) {
   // The layout measures with the page's fonts; an image surface of the
