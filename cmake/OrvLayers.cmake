@@ -23,7 +23,8 @@ set(ORV_LAYERS
   "reference:   config model datastore platform"
   "search:      page interlinear kjv cite config build model datastore platform"
   "edit:        search page interlinear kjv cite config build model datastore platform"
-  "session:     edit search reference page interlinear kjv cite archive config build model
+  "prefs:       page interlinear kjv cite archive config build model datastore platform"
+  "session:     prefs edit search reference page interlinear kjv cite archive config build model
                 datastore platform"
   "import:      archive build model datastore platform"
   "ui/platform: reference model platform Qt"
@@ -31,11 +32,16 @@ set(ORV_LAYERS
   "ui/reference: ui/platform reference config model datastore platform Qt"
   "ui/search:   ui/reference ui/platform search page interlinear kjv cite config build model
                 datastore platform Qt"
-  "ui/main:     ui/search ui/reference ui/build ui/platform session edit search reference page
-                interlinear kjv cite archive config build model datastore platform Qt"
-  "app:         ui/main ui/search ui/reference ui/build ui/platform import session edit search
-                reference page interlinear kjv cite archive config build model datastore platform
-                Qt")
+  "ui/edit:     ui/platform edit search page interlinear kjv cite config build model datastore
+                platform Qt"
+  "ui/prefs:    ui/platform prefs page interlinear kjv cite archive config build model datastore
+                platform Qt"
+  "ui/main:     ui/prefs ui/edit ui/search ui/reference ui/build ui/platform session prefs edit
+                search reference page interlinear kjv cite archive config build model datastore
+                platform Qt"
+  "app:         ui/main ui/prefs ui/edit ui/search ui/reference ui/build ui/platform import session
+                prefs edit search reference page interlinear kjv cite archive config build model
+                datastore platform Qt")
 
 # orv_parse_layers(): sets ORV_LAYER_NAMES (in table order) and, for each
 # name N, ORV_LAYER_DEPS_<N> (with "/" written as "_").
