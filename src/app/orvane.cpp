@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "archive/backups.h"
+#include "build/build_context.h"
 #include "config/settings.h"
 #include "model/letter_values.h"
+#include "platform/path_map.h"
 #include "platform/program_dir.h"
 #include "session/session.h"
 #include "ui/main/orv_main.h"
@@ -17,6 +20,10 @@ int main(int argc, char** argv) {
   // The letter tables are built before the first page needs them.
   orv::BuildLetterValueTables();
   orv::ui::QtUserInterface ui;
+  // A rebuild of CITE first keeps an archive of the user's data.
+  orv::SetCiteRebuildGuard([](orv::DatastoreSet& ds, orv::UserInterface& u) {
+    return orv::BackupBeforeCiteRebuild(ds, u, orv::DataRoot());
+  });
   orv::ui::TForm1 form(ui, orv::ProgramDir(), orv::SettingsPath());
   ui.SetParent(&form);
   // Without a window manager a maximize request is not carried out; the

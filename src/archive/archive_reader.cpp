@@ -258,6 +258,12 @@ int32_t ReadArchive(TXRDataStore& xlat, TXRDataStore& cite, const std::string& n
   // the whole archive.
   if (in.Error() != 0) result = kArchiveCannotOpen;
   in.Close();
+  // Read means saved, whoever else holds the stores open: a failed commit
+  // leaves the stores on disk as they were before the read.
+  for (TDSControl* h : {ch, xh}) {
+    if (!DSIsOpen(h)) continue;
+    if (int32_t rc = DSCommit(h)) result = rc;
+  }
   // A close that fails keeps the changes in memory but not on disk.
   if (int32_t rc = cite.Close()) result = rc;
   if (int32_t rc = xlat.Close()) result = rc;

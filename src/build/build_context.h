@@ -48,6 +48,14 @@ struct BuildProgress {
   }
 };
 
+// Runs before a build makes CITE anew, which throws away the selections,
+// marks and Strong's numbers kept in it (the program writes a backup);
+// false stops the build before anything changed.
+using CiteRebuildGuard = std::function<bool(DatastoreSet&, UserInterface&)>;
+// Sets the guard every BuildContext made afterwards starts with.
+void SetCiteRebuildGuard(CiteRebuildGuard guard);
+const CiteRebuildGuard& DefaultCiteRebuildGuard();
+
 // Owned by the caller for the length of a build; not copyable.
 struct BuildContext {
   BuildContext(DatastoreSet& s, std::string dir, UserInterface& u)
@@ -63,6 +71,7 @@ struct BuildContext {
   // and stops reading after the line during which it was set.
   std::atomic<bool> cancel{false};
   bool done = false;  // the last build ran to its end (cancelled or not)
+  CiteRebuildGuard beforeCiteRebuild = DefaultCiteRebuildGuard();
 };
 
 }  // namespace orv

@@ -21,9 +21,12 @@ constexpr const char kAbnormal[] = "** Abnormal termination **";
 
 // Force-closed first: a store that Exists() opened read-only, or that the
 // page holds open, would otherwise be handed back as it is and refuse the
-// clear. The folder is made because a fresh data root has none.
+// clear. The folder is made because a fresh data root has none. The store
+// is written anew beside the old one and moved over it when done
+// (FinishReplace), so a crash leaves the old store or the new one.
 TDSControl* OpenEmpty(TXRDataStore& store, UserInterface& ui) {
   store.ForceClose();
+  store.BeginReplace();
   std::error_code ec;
   std::filesystem::create_directories(std::filesystem::path(NativePath(store.Path())).parent_path(),
                                       ec);
@@ -73,7 +76,7 @@ bool AddCite(const PassHandles& h, const SourceWord& w) {
 }
 
 void CloseReporting(TXRDataStore& store, const char* error, UserInterface& ui) {
-  if (store.Close() != kDSOk) ui.Message(error);
+  if (store.Close() != kDSOk || store.FinishReplace() != kDSOk) ui.Message(error);
 }
 
 // Reads one book's file into the stores. Returns false when the reading has
@@ -136,10 +139,9 @@ void BuildPass(BuildContext& ctx, BuildFlags f) {
   if (ok && f.book) ok = (h.book = OpenEmpty(set.BookDS, ctx.ui)) != nullptr;
   if (!ok) {
     // Nothing has been read: the stores opened so far are left empty.
-    if (h.word) set.WordDS.ForceClose();
-    if (h.focc) set.FOccDS.ForceClose();
-    if (h.foc2) set.FOc2DS.ForceClose();
-    if (h.cite) set.CiteDS.ForceClose();
+    for (TXRDataStore* s : {&set.WordDS, &set.FOccDS, &set.FOc2DS, &set.CiteDS}) {
+      if (s->Replacing()) s->FinishReplace();
+    }
     return;
   }
   TDSControl* counted = f.word ? h.word : f.cite ? h.cite : h.book;
@@ -180,6 +182,7 @@ void BuildPass(BuildContext& ctx, BuildFlags f) {
   if (f.book) {
     ctx.progress.Status("Closing Book datastore");
     set.BookDS.ForceClose();
+    set.BookDS.FinishReplace();
     set.BookDS.Open(true);
   }
   if (f.cite) {
@@ -193,8 +196,21 @@ bool ProbeBuildMemory() {
   return probe != nullptr;
 }
 
+CiteRebuildGuard& GuardSlot() {
+  static CiteRebuildGuard guard;
+  return guard;
+}
+
+void SetCiteRebuildGuard(CiteRebuildGuard guard) { GuardSlot() = std::move(guard); }
+
+const CiteRebuildGuard& DefaultCiteRebuildGuard() { return GuardSlot(); }
+
 void RunBuild(BuildContext& ctx, BuildFlags f, const std::function<bool()>& memoryProbe) {
   ctx.done = false;
+  if (f.cite && ctx.beforeCiteRebuild && !ctx.beforeCiteRebuild(ctx.set, ctx.ui)) {
+    ctx.done = true;
+    return;
+  }
   if (f.word && f.cite && !(memoryProbe && memoryProbe())) {
     BuildPass(ctx, BuildFlags{true, false, f.book});
     BuildPass(ctx, BuildFlags{false, true, false});

@@ -63,7 +63,10 @@ void PointerPass(BuildContext& ctx) {
   ctx.progress.Status("Closing FOc2 datastore");
   if (set.FOc2DS.Close() != kDSOk) ctx.ui.Message("Error closing FOc2 datastore");
   ctx.progress.Status("Closing Cite datastore");
-  set.CiteDS.Close();
+  // The build wrote CITE anew: it takes the old one's place only now.
+  if (set.CiteDS.Close() != kDSOk || set.CiteDS.FinishReplace() != kDSOk) {
+    ctx.ui.Message("Error closing Cite datastore");
+  }
   ctx.progress.Status(" ");
 }
 

@@ -27,10 +27,38 @@ void TXRDataStore::SetCompare(DSCompare key, DSCompare order, DSPrefix prefix) {
 DSParams TXRDataStore::Params() const {
   DSParams p = DSSetParams(recordSize_, 0, 0, duplicates_);
   p.fs = fs_;
+  p.journal = journal_ && !replacing_;
   return p;
 }
 
 std::string TXRDataStore::NativeFile() const { return path_.empty() ? "" : NativePath(path_); }
+
+std::string TXRDataStore::OpenFile() const {
+  return replacing_ ? NativeFile().append(kReplaceSuffix) : NativeFile();
+}
+
+bool TXRDataStore::RolledBackInMemory() const {
+  return handle_ && DSRecoveryAtOpen(handle_.get()) == DSRecovery::kRolledBackInMemory;
+}
+
+void TXRDataStore::BeginReplace() {
+  if (replacing_ || !journal_) return;
+  ForceClose();
+  replacing_ = true;
+  // A leftover of a build that died before moving its file into place.
+  (fs_ ? *fs_ : DefaultFileSystem()).Remove(OpenFile());
+}
+
+int32_t TXRDataStore::FinishReplace() {
+  if (!replacing_) return kDSOk;
+  if (int32_t rc = ForceClose()) return rc;
+  const std::string fresh = OpenFile();
+  replacing_ = false;
+  existence_ = 0;
+  int32_t rc = DSReplaceStore(fresh, NativeFile(), fs_);
+  if (rc != kDSOk) (fs_ ? *fs_ : DefaultFileSystem()).Remove(fresh);
+  return rc;
+}
 
 void TXRDataStore::ApplyCompare(bool usePrefix) {
   DSSetCompare(handle_.get(), keyCmp_, orderCmp_, usePrefix ? prefix_ : nullptr);
@@ -44,8 +72,8 @@ TDSControl* TXRDataStore::Open(bool usePrefix) {
   if (handle_) return handle_.get();
   ready_ = false;
   // The engine makes a missing file even in mode "r".
-  if (readOnly_ && DSProbe(NativeFile(), fs_) != kDSOk) return nullptr;
-  int32_t code = DSOpen(NativeFile(), handle_, readOnly_ ? 'r' : 'w', Params());
+  if (readOnly_ && DSProbe(OpenFile(), fs_) != kDSOk) return nullptr;
+  int32_t code = DSOpen(OpenFile(), handle_, readOnly_ ? 'r' : 'w', Params());
   if (!DSIsOpen(handle_.get())) return handle_.get();
   ApplyCompare(usePrefix);
   if (code == kDSOk && DSCount(handle_.get()) == 0 && !readOnly_) code = kDSCreated;
@@ -59,11 +87,23 @@ TDSControl* TXRDataStore::Open(bool usePrefix) {
   return handle_.get();
 }
 
+int32_t TXRDataStore::CloseHandle() {
+  if (!handle_) return kDSOk;
+  const bool changed = DSChangedSinceOpen(handle_.get());
+  int32_t rc = DSClose(handle_);
+  // A replacement is the build's, not a change of what was there.
+  if (!handle_ && !replacing_) changed_ = changed_ || changed;
+  return rc;
+}
+
+bool TXRDataStore::ChangedThisRun() const {
+  return changed_ || (handle_ && !replacing_ && DSChangedSinceOpen(handle_.get()));
+}
+
 int32_t TXRDataStore::Close() {
   if (openCount_ <= 0) return kDSOk;
   if (--openCount_ > 0) return kDSOk;
-  if (!handle_) return kDSOk;
-  return DSClose(handle_);
+  return CloseHandle();
 }
 
 void TXRDataStore::Release() {
@@ -72,17 +112,16 @@ void TXRDataStore::Release() {
 
 int32_t TXRDataStore::ForceClose() {
   openCount_ = 0;
-  if (!handle_) return kDSOk;
-  return DSClose(handle_);
+  return CloseHandle();
 }
 
 bool TXRDataStore::Exists() {
   if (existence_ != 0) return existence_ == 1;
   if (!DSIsOpen(handle_.get())) {
-    if (!path_.empty() && DSProbe(NativeFile(), fs_) != kDSOk) return false;
+    if (!path_.empty() && DSProbe(OpenFile(), fs_) != kDSOk) return false;
     if (handle_) DSClose(handle_);
     if (handle_) return false;
-    DSOpen(NativeFile(), handle_, 'r', Params());
+    DSOpen(OpenFile(), handle_, 'r', Params());
     if (!DSIsOpen(handle_.get())) return false;
     // Later Open calls hand this read-only handle out as it is, so it gets
     // the comparisons they would have set.
@@ -95,7 +134,7 @@ bool TXRDataStore::Exists() {
 
 int32_t TXRDataStore::RecordCount() {
   if (DSIsOpen(handle_.get())) return DSCount(handle_.get());
-  if (path_.empty() || DSProbe(NativeFile(), fs_) != kDSOk) return 0;
+  if (path_.empty() || DSProbe(OpenFile(), fs_) != kDSOk) return 0;
   int32_t n = DSCount(Open(false));
   ForceClose();
   return n;

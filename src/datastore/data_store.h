@@ -52,10 +52,35 @@ class TXRDataStore {
   // Takes effect at the next open.
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   bool ReadOnly() const { return readOnly_; }
+  // Whether the last open found a journal it could only roll back in
+  // memory (a read-only store): the last commit is what it reads, and the
+  // changes after it stay on disk until an open for change puts them back.
+  bool RolledBackInMemory() const;
+
+  // For a build that writes the whole store anew: closes the store, and
+  // from then on Open works on an empty file beside it (the path with
+  // kReplaceSuffix appended), written without a journal, while the store
+  // itself stays as it was. Requires: the store is not read-only.
+  void BeginReplace();
+  // Closes the new file (which commits it) and moves it over the store in
+  // one step, so a crash leaves the old store or the new one. 0 at once
+  // when no replacement is under way; else 0 or the engine's code, with
+  // the old store kept.
+  int32_t FinishReplace();
+  bool Replacing() const { return replacing_; }
+  // Bench seam: off, the store is opened without a journal and a build
+  // writes it in place (BeginReplace does nothing), as before journals.
+  void SetJournal(bool on) { journal_ = on; }
+  // Whether the store was changed through this object since it was made
+  // (a build's replacement of the whole store does not count).
+  bool ChangedThisRun() const;
+  static constexpr char kReplaceSuffix[] = "-new";
 
  protected:
   DSParams Params() const;
   std::string NativeFile() const;
+  // The file opens work on: the store's, or its replacement's.
+  std::string OpenFile() const;
   void ApplyCompare(bool usePrefix);
 
   int32_t existence_ = 0;
@@ -72,6 +97,10 @@ class TXRDataStore {
   std::string path_;
   FileSystem* fs_ = nullptr;
   bool readOnly_ = false;
+  bool replacing_ = false;
+  bool changed_ = false;  // changes made through handles already closed
+  bool journal_ = true;
+  int32_t CloseHandle();
 };
 
 // Fills an empty per-book first-occurrence store for `book` (1..39). The

@@ -7,6 +7,8 @@
 // A victim whose write-back fails is not given up: the cache takes a buffer
 // beyond the budget instead, so a failing write never loses a changed block
 // or breaks an operation half-way; the close writes it (or reports it).
+// A named store's block is journaled before its first write-back since the
+// last commit (ds_journal.h).
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -81,7 +83,12 @@ int32_t WriteBack(TDSControl& c, DSCacheEntry& e) {
       return kDSShortWrite;
     }
   }
-  size_t put = c.file->WriteAt(DSBlockOffset(c, e.block), e.buf.get(), static_cast<size_t>(c.B()));
+  const uint64_t offset = DSBlockOffset(c, e.block);
+  if (c.named && c.journal.on) {
+    if (int32_t rc = DSJournalSave(c, {offset})) return rc;
+  }
+  if (c.named) c.journal.storeWritten = true;
+  size_t put = c.file->WriteAt(offset, e.buf.get(), static_cast<size_t>(c.B()));
   if (put != static_cast<size_t>(c.B())) return kDSShortWrite;
   e.changed = false;
   return kDSOk;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "datastore/ds_journal.h"
 #include "datastore/ds_object.h"
 
 namespace orv {
@@ -52,6 +53,8 @@ struct TDSControl {
   // Set while an operation that moves many blocks runs: nothing is evicted,
   // so it can read every block it needs before changing any.
   bool pinAll = false;
+
+  DSJournalState journal;
 
   // Cursor: record number = block * N + slot + 1; before the first = (0, -1).
   int64_t curBlock = 0;

@@ -3,59 +3,44 @@
 #include <algorithm>
 #include <cstring>
 
+#include "datastore/ds_bytes.h"
 #include "platform/utf8.h"
 
 namespace orv {
-namespace {
-
-void Put16(uint8_t* p, uint16_t v) {
-  p[0] = static_cast<uint8_t>(v);
-  p[1] = static_cast<uint8_t>(v >> 8);
-}
-void Put32(uint8_t* p, uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
-uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-uint32_t Get32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
-}  // namespace
 
 void TDSHeader::Encode(uint8_t* out) const {
-  Put16(out + 0, validMark);
-  Put16(out + 2, blockSize);
-  Put16(out + 4, recordSize);
-  Put16(out + 6, recordsPerBlock);
-  Put32(out + 8, recordLimit);
-  Put32(out + 12, static_cast<uint32_t>(recordCount));
-  Put32(out + 16, blockCount);
-  Put16(out + 20, dataOffset);
+  DSPut16(out + 0, validMark);
+  DSPut16(out + 2, blockSize);
+  DSPut16(out + 4, recordSize);
+  DSPut16(out + 6, recordsPerBlock);
+  DSPut32(out + 8, recordLimit);
+  DSPut32(out + 12, static_cast<uint32_t>(recordCount));
+  DSPut32(out + 16, blockCount);
+  DSPut16(out + 20, dataOffset);
   out[22] = duplicates;
-  Put16(out + 23, static_cast<uint16_t>(userWord1));
-  Put16(out + 25, static_cast<uint16_t>(userWord2));
-  Put32(out + 27, static_cast<uint32_t>(userLong1));
-  Put32(out + 31, static_cast<uint32_t>(userLong2));
+  DSPut16(out + 23, static_cast<uint16_t>(userWord1));
+  DSPut16(out + 25, static_cast<uint16_t>(userWord2));
+  DSPut32(out + 27, static_cast<uint32_t>(userLong1));
+  DSPut32(out + 31, static_cast<uint32_t>(userLong2));
   std::memcpy(out + 35, userText1.data(), 12);
   std::memcpy(out + 47, userText2.data(), 12);
 }
 
 TDSHeader TDSHeader::Decode(const uint8_t* in) {
   TDSHeader h;
-  h.validMark = Get16(in + 0);
-  h.blockSize = Get16(in + 2);
-  h.recordSize = Get16(in + 4);
-  h.recordsPerBlock = Get16(in + 6);
-  h.recordLimit = Get32(in + 8);
-  h.recordCount = static_cast<int32_t>(Get32(in + 12));
-  h.blockCount = Get32(in + 16);
-  h.dataOffset = Get16(in + 20);
+  h.validMark = DSGet16(in + 0);
+  h.blockSize = DSGet16(in + 2);
+  h.recordSize = DSGet16(in + 4);
+  h.recordsPerBlock = DSGet16(in + 6);
+  h.recordLimit = DSGet32(in + 8);
+  h.recordCount = static_cast<int32_t>(DSGet32(in + 12));
+  h.blockCount = DSGet32(in + 16);
+  h.dataOffset = DSGet16(in + 20);
   h.duplicates = in[22];
-  h.userWord1 = static_cast<int16_t>(Get16(in + 23));
-  h.userWord2 = static_cast<int16_t>(Get16(in + 25));
-  h.userLong1 = static_cast<int32_t>(Get32(in + 27));
-  h.userLong2 = static_cast<int32_t>(Get32(in + 31));
+  h.userWord1 = static_cast<int16_t>(DSGet16(in + 23));
+  h.userWord2 = static_cast<int16_t>(DSGet16(in + 25));
+  h.userLong1 = static_cast<int32_t>(DSGet32(in + 27));
+  h.userLong2 = static_cast<int32_t>(DSGet32(in + 31));
   std::memcpy(h.userText1.data(), in + 35, 12);
   std::memcpy(h.userText2.data(), in + 47, 12);
   return h;

@@ -49,9 +49,12 @@ void Initialise(TDSControl& c, const DSParams& p) {
   c.hdr = h;
 }
 
-int32_t OpenNamed(TDSControl& c, const std::string& path, const DSParams& p) {
+// `rolledBack`, when set, is the store as of its last commit, read through
+// a journal that a read-only open may not put back.
+int32_t OpenNamed(TDSControl& c, const std::string& path, const DSParams& p,
+                  std::unique_ptr<RandomAccessFile> rolledBack) {
   int32_t result = kDSOk;
-  c.file = c.fs->Open(path, c.mode != 'r');
+  c.file = rolledBack ? std::move(rolledBack) : c.fs->Open(path, c.mode != 'r');
   bool usable = false;
   if (c.file) {
     uint8_t raw[kDSHeaderBytes];
@@ -74,6 +77,7 @@ int32_t OpenNamed(TDSControl& c, const std::string& path, const DSParams& p) {
     if (!c.file) return kDSEnd;
     result = kDSCreated;
   }
+  c.journal.fresh = !usable;
   if (!usable) {
     if (p.recordSize <= 0 || p.recordSize > kDSMaxRecordSize) return kDSBadRecordSize;
     Initialise(c, p);
@@ -135,11 +139,16 @@ int32_t DSOpen(const std::string& path, DSHandle& handle, char mode, const DSPar
   int32_t result = kDSOk;
   if (c->named) {
     c->path = path;
-    result = OpenNamed(*c, path, params);
+    std::unique_ptr<RandomAccessFile> rolledBack;
+    result = DSJournalRecover(*c->fs, path, c->mode == 'r', &rolledBack, &c->journal.recovery);
+    if (result != kDSOk) return result;
+    result = OpenNamed(*c, path, params, std::move(rolledBack));
     if (result != kDSOk && result != kDSCreated) {
       c->file.reset();
       return result;
     }
+    c->journal.on = params.journal && c->mode != 'r';
+    DSJournalBegin(*c);
   } else {
     if (params.recordSize <= 0 || params.recordSize > kDSMaxRecordSize) return kDSBadRecordSize;
     Initialise(*c, params);
@@ -185,18 +194,14 @@ int32_t DSClose(DSHandle& handle) {
     return kDSInvalidHandle;
   }
   if (c.named) {
-    int32_t rc = DSCacheFlush(c);
-    if (rc != kDSOk) return rc;
-    if (c.headerChanged) {
-      uint8_t raw[kDSHeaderBytes];
-      c.hdr.Encode(raw);
-      if (!c.file || c.file->WriteAt(0, raw, sizeof raw) != sizeof raw) return kDSNoFile;
-      c.headerChanged = false;
-    }
+    if (int32_t rc = DSCommit(&c)) return rc;
   }
   handle.reset();
   return kDSOk;
 }
+
+// Written back is only worth anything once it lasts: a flush commits.
+int32_t DSFlush(TDSControl* h) { return DSCommit(h); }
 
 bool DSIsOpen(const TDSControl* h) { return DSGuard(h) == kDSOk; }
 

@@ -48,23 +48,60 @@ struct DSParams {
   // stays in memory (beyond the budget) until the close writes it.
   int64_t bufferBudget = 0;
   std::string spillDir;  // folder of an unnamed store's spill file; "" = current folder
+  // Changes of a named store go through a rollback journal, so a crash
+  // leaves the store as of its last commit. Off only for a store that is
+  // written whole under a temporary name and then moved into place
+  // (DSReplaceStore).
+  bool journal = true;
+};
+
+// What an open found beside the store.
+enum class DSRecovery {
+  kNone,                // no journal
+  kRolledBack,          // a journal: the store was put back to its last commit
+  kRolledBackInMemory,  // a journal, and a read-only open: the last commit is read
+                        // through it, the files stay as they are
+  kDiscarded,           // a journal written before the store was touched, or
+                        // left by a store that no longer exists: removed
 };
 
 DSParams DSSetParams(int recordSize, int blockSize, int32_t recordLimit, bool duplicates);
 
 // Opens the store at `path` in mode 'r', 'w', 'a' or 'u' (others count as 'r').
 // An empty path, or one whose file-name part is empty, opens an unnamed store.
-// Returns 0 (opened), 1 (created), 86, 3, -1, 101 (could not initialise) or
-// 104 (damaged header; the file is left untouched). No handle is made on
-// 3, -1, 101 or 104.
+// A journal beside a named store is rolled back first (mode 'r': in memory
+// only; DSRecoveryAtOpen tells).
+// Returns 0 (opened), 1 (created), 86, 3, -1, 101 (could not initialise),
+// 104 (damaged header; the file is left untouched), 106 (the journal is
+// another version's) or the code of a rollback that failed (the journal is
+// kept for a later try). No handle is made on 3, -1, 101, 104 or above.
 // Requires: `handle` is empty.
 int32_t DSOpen(const std::string& path, DSHandle& handle, char mode, const DSParams& params);
 int32_t DSProbe(const std::string& path, FileSystem* fs = nullptr);
-// Writes back changed blocks and the header, closes and empties `handle`.
-// On a failed block or header write the store stays open and the code is
-// returned; 11 if `handle` is empty.
+// Commits (DSCommit), closes and empties `handle`. On a failed commit the
+// store stays open and the code is returned; 11 if `handle` is empty.
 int32_t DSClose(DSHandle& handle);
+// Makes every change of the store so far lasting: writes the changed blocks
+// and the header, syncs the store and removes its journal. Returns 0 once
+// the changes are on the device; on a failure the code, with the store as
+// of its last commit on disk (the journal stays) and the changes still in
+// memory for a later commit or close to try again. 0 at once for an
+// unnamed store, a read-only one, or one without changes.
+int32_t DSCommit(TDSControl* h);
+DSRecovery DSRecoveryAtOpen(const TDSControl* h);
+// Whether records were changed through this handle since its open: a
+// commit wrote blocks, or changed blocks wait for one.
+bool DSChangedSinceOpen(const TDSControl* h);
+// Rolls back the journal of the store at `path`, if any, on disk.
+int32_t DSRecover(const std::string& path, FileSystem* fs = nullptr);
+// Moves the finished store at `from` (closed, written without a journal)
+// over the store at `to` in one step, after rolling back any journal of
+// `to`; syncs the folder. 0, or a code with `to` as it was.
+int32_t DSReplaceStore(const std::string& from, const std::string& to, FileSystem* fs = nullptr);
 bool DSIsOpen(const TDSControl* h);
+// Writes back changed blocks and the header of a named store that stays
+// open, so that what was changed is on disk: the same as DSCommit.
+int32_t DSFlush(TDSControl* h);
 
 int32_t DSSetCompare(TDSControl* h, DSCompare key, DSCompare order, DSPrefix prefix);
 int32_t DSCount(const TDSControl* h);

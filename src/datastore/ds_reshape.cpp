@@ -25,7 +25,13 @@ void DSShiftBlocksDown(TDSControl& c, uint32_t block) {
   c.headerChanged = true;
 }
 
+// A journaled store is cut at its commit: until then the blocks past the
+// end still belong to the last commit.
 void DSTruncateToBlocks(TDSControl& c) {
+  if (c.named && c.journal.on) {
+    c.journal.truncatePending = true;
+    return;
+  }
   if (c.file && c.mode != 'r') c.file->Truncate(DSBlockOffset(c, c.hdr.blockCount));
 }
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 
 namespace orv {
 namespace {
@@ -42,6 +43,14 @@ class PosixFile final : public RandomAccessFile {
 
   bool Truncate(uint64_t size) override { return ::ftruncate(fd_, static_cast<off_t>(size)) == 0; }
 
+  bool Sync() override {
+    // fdatasync also writes the length, which is all the metadata a reader needs.
+    for (;;) {
+      if (::fdatasync(fd_) == 0) return true;
+      if (errno != EINTR) return false;
+    }
+  }
+
   uint64_t Size() override {
     struct stat st {};
     if (::fstat(fd_, &st) != 0) return 0;
@@ -73,6 +82,21 @@ class PosixFileSystem final : public FileSystem {
   }
 
   bool Remove(const std::string& path) override { return ::unlink(path.c_str()) == 0; }
+
+  bool Rename(const std::string& from, const std::string& to) override {
+    return ::rename(from.c_str(), to.c_str()) == 0;
+  }
+
+  bool SyncDirectory(const std::string& dir) override {
+    int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    int rc;
+    do {
+      rc = ::fsync(fd);
+    } while (rc != 0 && errno == EINTR);
+    ::close(fd);
+    return rc == 0;
+  }
 };
 
 }  // namespace

@@ -19,6 +19,9 @@ class RandomAccessFile {
   virtual size_t WriteAt(uint64_t offset, const void* buf, size_t n) = 0;
   virtual bool Truncate(uint64_t size) = 0;
   virtual uint64_t Size() = 0;
+  // Returns once the file's data (and its length) are on the device; false
+  // when that cannot be promised.
+  virtual bool Sync() = 0;
 };
 
 class FileSystem {
@@ -30,6 +33,19 @@ class FileSystem {
   // when something already exists at `path` (it is never emptied).
   virtual std::unique_ptr<RandomAccessFile> Create(const std::string& path) = 0;
   virtual bool Remove(const std::string& path) = 0;
+  // Replaces `to` with `from` in one step: afterwards `to` names either the
+  // old file or the new one, never a mix. Both lie in one folder.
+  virtual bool Rename(const std::string& from, const std::string& to) {
+    (void)from;
+    (void)to;
+    return false;
+  }
+  // Makes the folder's entries (files made, renamed or removed in it)
+  // lasting; false when that cannot be promised.
+  virtual bool SyncDirectory(const std::string& dir) {
+    (void)dir;
+    return true;
+  }
 };
 
 // The real file system (POSIX). Paths are native paths.

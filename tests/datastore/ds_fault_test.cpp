@@ -51,7 +51,7 @@ void SetCompare(TDSControl* h) {
 // The codes a failed transfer may surface as.
 bool IsIOCode(int32_t rc) {
   return rc == kDSShortWrite || rc == kDSShortRead || rc == kDSNoFile || rc == kDSDamagedHeader ||
-         rc == kDSOrderUnreadable;
+         rc == kDSOrderUnreadable || rc == kDSSyncFailed || rc == kDSJournalFailed;
 }
 
 struct Step {
@@ -62,6 +62,7 @@ struct Step {
 
 class FaultScenario : public ::testing::Test {
  protected:
+  FaultScenario() { ffs_.syncToDevice = false; }
   void TearDown() override {
     if (h_) DSClose(h_);
   }

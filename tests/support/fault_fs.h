@@ -1,7 +1,9 @@
 // File systems for tests that pass every call to another one but can make a
-// read or write come back short, as a full disk or a failing device would.
+// read or write come back short, or a sync fail, as a full disk or a failing
+// device would.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -26,10 +28,23 @@ class ShortTransferFS : public FileSystem {
     return Wrap(base_.Create(path));
   }
   bool Remove(const std::string& path) override { return base_.Remove(path); }
+  bool Rename(const std::string& from, const std::string& to) override {
+    return base_.Rename(from, to);
+  }
+  bool SyncDirectory(const std::string& dir) override {
+    return SyncAllowed() && (!syncToDevice || base_.SyncDirectory(dir));
+  }
+
+  // Off: a sync is counted (and may fail) but does not wait for the device.
+  // Enough for a test whose "crash" drops a handle, which the operating
+  // system's cache survives; it keeps sweeps over every sync quick.
+  bool syncToDevice = true;
 
  protected:
   // How many of the `n` bytes of this read (or write) go through.
   virtual size_t Transfer(bool write, size_t n) = 0;
+  // Whether this sync (of a file or a folder) succeeds.
+  virtual bool SyncAllowed() { return true; }
 
  private:
   class File final : public RandomAccessFile {
@@ -43,6 +58,7 @@ class ShortTransferFS : public FileSystem {
     }
     bool Truncate(uint64_t size) override { return f_->Truncate(size); }
     uint64_t Size() override { return f_->Size(); }
+    bool Sync() override { return fs_.SyncAllowed() && (!fs_.syncToDevice || f_->Sync()); }
 
    private:
     ShortTransferFS& fs_;
@@ -57,22 +73,25 @@ class ShortTransferFS : public FileSystem {
   FileSystem& base_;
 };
 
-// Makes the Nth read or write (counted over all its files, from 1) come back
-// short: half the bytes are transferred and the short count is returned.
+// Makes the Nth read, write or sync (counted over all its files and folders,
+// from 1) fail: half the bytes are transferred and the short count is
+// returned, or the sync answers false.
 class FaultFS final : public ShortTransferFS {
  public:
   using ShortTransferFS::ShortTransferFS;
 
-  // Fails the nth read or write from now on; 0 = never.
+  // Fails the nth read, write or sync from now on; 0 = never.
   void FailAt(int64_t n) {
     ops_ = 0;
     failAt_ = n;
     fired_ = false;
     failedWrite_ = false;
+    failedSync_ = false;
   }
   int64_t ops() const { return ops_; }
   bool fired() const { return fired_; }
   bool failedWrite() const { return failedWrite_; }
+  bool failedSync() const { return failedSync_; }
 
  private:
   size_t Transfer(bool write, size_t n) override {
@@ -81,24 +100,39 @@ class FaultFS final : public ShortTransferFS {
     failedWrite_ = write;
     return n / 2;
   }
+  bool SyncAllowed() override {
+    if (++ops_ != failAt_) return true;
+    fired_ = true;
+    failedSync_ = true;
+    return false;
+  }
 
   int64_t ops_ = 0;
   int64_t failAt_ = 0;
   bool fired_ = false;
   bool failedWrite_ = false;
+  bool failedSync_ = false;
 };
 
 // Transfers every byte until armed; then every read (or write) transfers
-// nothing.
+// nothing, every sync fails, or writes stop at `diskFree` bytes in all (a
+// full disk: the write that reaches it comes back short).
 class BrokenFS final : public ShortTransferFS {
  public:
   bool failReads = false;
   bool failWrites = false;
+  bool failSyncs = false;
+  int64_t diskFree = -1;  // bytes still writable; -1 = no limit
 
  private:
   size_t Transfer(bool write, size_t n) override {
-    return (write ? failWrites : failReads) ? 0 : n;
+    if (write ? failWrites : failReads) return 0;
+    if (!write || diskFree < 0) return n;
+    size_t put = std::min(n, static_cast<size_t>(diskFree));
+    diskFree -= static_cast<int64_t>(put);
+    return put;
   }
+  bool SyncAllowed() override { return !failSyncs; }
 };
 
 }  // namespace orv::test
