@@ -148,6 +148,30 @@ constexpr Para kHelp[] = {
      "Archive, which "
      "saves your definitions, marks and Strong's numbers to a text file and reads them back."},
     {Style::kItem, "Help", "Getting Started (this text), Release Notes, Alphabet and About."},
+    {Style::kHeading, nullptr, "Searching"},
+    {Style::kText, nullptr,
+     "Words are typed in the program's letters (a b w z i d e v t h s l k n g o p c q r m x) or "
+     "in Hebrew letters, pointed or not; final forms count as their normal forms. A Strong's "
+     "number may be typed as 7225, 07225 or H7225. Find Next (F3) goes on with the last search "
+     "of any kind."},
+    {Style::kItem, "Wildcards",
+     "% stands for exactly one letter, as often as you like (b%%a); one * stands for any run of "
+     "letters, none included (br*, *im, b*t). The words that match are listed to choose from."},
+    {Style::kItem, "Occurrences",
+     "lists every place of the clicked word or Strong's number; choose a line to jump there."},
+    {Style::kItem, "Count Word",
+     "counts a word or Strong's number in the chapter, the book or the whole Bible, lists its "
+     "counts, or lists every word that occurs a given number of times."},
+    {Style::kItem, "Thematic Value",
+     "finds runs of consecutive words whose letter values add up to a value."},
+    {Style::kItem, "Embedded word",
+     "finds a term spelled by letters at equal distances in the text. The text's letters are "
+     "taken in order, word after word, final forms as normal forms, anything else left out. "
+     "With skip factor S of 1 or more, the term matches where its letters stand at positions "
+     "p, p+S, p+2S ... forwards: skip 1 finds it as consecutive letters across word boundaries, "
+     "skip 0 as consecutive letters inside one word only. A match shows the words from the one "
+     "holding its first letter to the one holding its last; matches come in text order. A term "
+     "of anything but the 22 letters is refused; an empty term finds nothing."},
     {Style::kNote, nullptr, "Escape closes every dialog and the Strong's definition window."},
 };
 

@@ -11,6 +11,7 @@
 #include "import/import_dictionary.h"
 #include "import/import_docs.h"
 #include "import/import_hebrew.h"
+#include "import/import_interlinear.h"
 #include "import/import_kjv.h"
 
 namespace orv {
@@ -41,10 +42,14 @@ class StagingDir {
   fs::path path_;
 };
 
-std::string Seconds(std::chrono::steady_clock::duration d) {
+std::string Seconds(double seconds) {
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%.1f s", std::chrono::duration<double>(d).count());
+  std::snprintf(buf, sizeof buf, "%.1f s", seconds);
   return buf;
+}
+
+std::string Seconds(std::chrono::steady_clock::duration d) {
+  return Seconds(std::chrono::duration<double>(d).count());
 }
 
 // Moves every file under `from` to the same place under `to`.
@@ -66,7 +71,7 @@ ImportResult MoveIntoPlace(const fs::path& from, const fs::path& to) {
 }  // namespace
 
 bool ParseImportParts(const std::string& list, ImportOptions& options, std::string& bad) {
-  options.hebrew = options.kjv = options.dictionary = options.docs = false;
+  options.hebrew = options.kjv = options.dictionary = options.docs = options.interlinear = false;
   std::stringstream in(list);
   std::string part;
   while (std::getline(in, part, ',')) {
@@ -78,6 +83,8 @@ bool ParseImportParts(const std::string& list, ImportOptions& options, std::stri
       options.dictionary = true;
     } else if (part == "docs") {
       options.docs = true;
+    } else if (part == "interlinear") {
+      options.interlinear = true;
     } else {
       bad = part;
       return false;
@@ -99,14 +106,21 @@ ImportResult RunImport(const ImportOptions& options,
   const std::string out = staging.path().string() + "/";
   const fs::path hebrewDir(options.hebrewDir);
 
+  InterlinearTimes lineTimes;
+  // Read once by the Hebrew part when the lines are made in the same run.
+  std::vector<OshbBook> hebrewBooks;
   struct Part {
     bool wanted;
     const char* label;
     std::function<ImportResult()> run;
+    std::function<std::string()> detail = nullptr;  // a second report line, when any
   };
   const Part parts[] = {
       {options.hebrew, "Hebrew text and Strong's numbers",
-       [&] { return ImportHebrew(options.hebrewDir, out); }},
+       [&] {
+         return ImportHebrew(options.hebrewDir, out, nullptr,
+                             options.interlinear ? &hebrewBooks : nullptr);
+       }},
       {options.kjv, "King James text",
        [&] { return ImportKjv((hebrewDir / "VerseMap.xml").string(), out); }},
       {options.dictionary, "Strong's dictionary",
@@ -115,6 +129,23 @@ ImportResult RunImport(const ImportOptions& options,
          return r.ok ? WriteSupplement(out) : r;
        }},
       {options.docs, "Documents", [&] { return WriteDocs(out); }},
+      // The King James text of this run when it made one, else the one in place.
+      {options.interlinear, "Interlinear lines",
+       [&] {
+         return ImportInterlinear(options.hebrewDir,
+                                  (options.kjv ? out : program.string() + "/") + "KJV/", out,
+                                  &lineTimes, &hebrewBooks);
+       },
+       [&] {
+         return std::string("  reading ")
+             .append(Seconds(lineTimes.reading))
+             .append(", KJV gloss ")
+             .append(Seconds(lineTimes.kjvGloss))
+             .append(", Morphology ")
+             .append(Seconds(lineTimes.morphology))
+             .append(", Transliteration ")
+             .append(Seconds(lineTimes.transliteration));
+       }},
   };
   auto start = std::chrono::steady_clock::now();
   for (const Part& p : parts) {
@@ -123,6 +154,7 @@ ImportResult RunImport(const ImportOptions& options,
     ImportResult r = p.run();
     if (!r.ok) return r;
     if (log) log(std::string(p.label) + ": " + Seconds(std::chrono::steady_clock::now() - t0));
+    if (log && p.detail) log(p.detail());
   }
   ImportResult moved = MoveIntoPlace(staging.path(), program);
   if (!moved.ok) return moved;

@@ -12,15 +12,16 @@
 namespace orv {
 
 struct ImportOptions {
-  std::string programDir;  // native; where the supplied data goes
-  std::string hebrewDir;   // native folder of the OSHB XML files and VerseMap.xml
-  bool hebrew = true;      // Source/*.OLF and Strongs.dat
-  bool kjv = true;         // KJV/*.str (needs VerseMap.xml from hebrewDir)
-  bool dictionary = true;  // Hebrew.def and OT.VRB
-  bool docs = true;        // README.RTF and HELP.RTF
+  std::string programDir;   // native; where the supplied data goes
+  std::string hebrewDir;    // native folder of the OSHB XML files and VerseMap.xml
+  bool hebrew = true;       // Source/*.OLF and Strongs.dat
+  bool kjv = true;          // KJV/*.str (needs VerseMap.xml from hebrewDir)
+  bool dictionary = true;   // Hebrew.def and OT.VRB
+  bool docs = true;         // README.RTF and HELP.RTF
+  bool interlinear = true;  // Interlinear/*/*.ILT (needs the KJV files, this run's or in place)
 };
 
-// Reads a --only list ("hebrew,kjv,dictionary,docs", any subset) into the
+// Reads a --only list ("hebrew,kjv,dictionary,docs,interlinear", any subset) into the
 // part flags; false (with the unknown name in `bad`) on a name it does not know.
 bool ParseImportParts(const std::string& list, ImportOptions& options, std::string& bad);
 

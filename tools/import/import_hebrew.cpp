@@ -36,13 +36,14 @@ std::string OshbFileName(int book) {
 }
 
 ImportResult ImportHebrew(const std::string& oshbDir, const std::string& outDir,
-                          HebrewImportStats* stats) {
+                          HebrewImportStats* stats, std::vector<OshbBook>* books) {
   const fs::path in(oshbDir);
   const fs::path out(outDir);
   std::error_code ec;
   fs::create_directories(out / "Source", ec);
   if (ec) return ImportResult::Fail("Cannot create " + (out / "Source").string());
 
+  if (books) books->clear();
   HebrewImportStats counts;
   std::string strongs = StrongsHeader();
   OshbBook text;
@@ -61,6 +62,7 @@ ImportResult ImportHebrew(const std::string& oshbDir, const std::string& outDir,
         counts.words += static_cast<long>(v.strongs.size());
       }
     }
+    if (books) books->push_back(std::move(text));
   }
   ImportResult r = WriteFile(out / "Strongs.dat", strongs);
   if (r.ok && stats) *stats = counts;

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "import/import_result.h"
+#include "import/oshb_reader.h"
 
 namespace orv {
 
@@ -25,8 +27,11 @@ std::string OshbFileName(int book);
 // native; a trailing "/" on either folder is optional). Fails with a message
 // naming the file (and line) on a missing, unreadable or malformed book or
 // a file that cannot be written; the files written so far are left for the
-// caller to discard. `stats`, when given, receives the counts.
+// caller to discard. `stats`, when given, receives the counts; `books`, when
+// given, the 39 books as read (so that the interlinear lines need not read
+// the XML again).
 ImportResult ImportHebrew(const std::string& oshbDir, const std::string& outDir,
-                          HebrewImportStats* stats = nullptr);
+                          HebrewImportStats* stats = nullptr,
+                          std::vector<OshbBook>* books = nullptr);
 
 }  // namespace orv

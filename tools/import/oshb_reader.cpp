@@ -105,7 +105,7 @@ class BookParser {
       if (chapterDepth_ == -1) return Fail("verse outside any chapter");
       int n = TrailingNumber(Attr("osisID"));
       if (n == 0) return Fail("verse without a verse number in its osisID");
-      book_.chapters.back().verses.push_back({n, {}, {}});
+      book_.chapters.back().verses.push_back({n, {}, {}, {}, {}});
       verseDepth_ = empty ? -1 : depth;
       return true;
     }
@@ -117,6 +117,7 @@ class BookParser {
       wordDepth_ = depth;
       wordText_.clear();
       wordStrongs_ = LemmaStrongs(Attr("lemma"));
+      wordMorph_ = Attr("morph");
     } else if (name == "seg") {
       if (Attr("type") == "x-maqqef") JoinLastWord(Verse()->tokens);
     } else if (name == "note" && !empty) {
@@ -158,6 +159,8 @@ class BookParser {
       if (word.empty()) return Fail("word without Hebrew letters");
       Verse()->tokens.push_back(std::move(word));
       Verse()->strongs.push_back(wordStrongs_);
+      Verse()->morph.push_back(std::move(wordMorph_));
+      Verse()->pointed.push_back(wordText_);
     } else if (depth == qereDepth_) {
       qereDepth_ = -1;
       Verse()->tokens.push_back(qere_);
@@ -194,6 +197,7 @@ class BookParser {
   int wordDepth_ = -1;
   std::string wordText_;
   uint16_t wordStrongs_ = 0;
+  std::string wordMorph_;
 };
 
 }  // namespace

@@ -19,6 +19,12 @@ struct OshbVerse {
   std::vector<std::string> tokens;
   // One Strong's number per word token (0 for a word without one).
   std::vector<uint16_t> strongs;
+  // Per word token: its OSHB morphology code ("HC/Vqw3ms"; "" when the word
+  // has none) and its text as written, pointed, with the "/" between
+  // morphemes (for the interlinear lines). Initialized here, so that a verse
+  // written as {number, tokens, strongs} needs neither.
+  std::vector<std::string> morph{};
+  std::vector<std::string> pointed{};
 };
 
 struct OshbChapter {

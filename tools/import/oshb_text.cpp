@@ -13,8 +13,8 @@ constexpr char32_t kSinDot = 0x05C2;
 constexpr std::string_view kLetters = "abgdhwzxjyKklMmNnoePpUuqrst";
 static_assert(kLetters.size() == kTav - kAlef + 1);
 
-// Decodes the code point at `i` and moves past it. A malformed byte is
-// returned as itself, so it is dropped like any other non-letter.
+}  // namespace
+
 char32_t NextCodePoint(std::string_view s, size_t& i) {
   unsigned char b = static_cast<unsigned char>(s[i++]);
   int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
@@ -28,8 +28,6 @@ char32_t NextCodePoint(std::string_view s, size_t& i) {
   i += static_cast<size_t>(extra);
   return cp;
 }
-
-}  // namespace
 
 std::string HebrewToSource(std::string_view utf8, int* undottedShin) {
   std::string out;

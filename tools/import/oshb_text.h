@@ -17,6 +17,11 @@ namespace orv {
 // the morpheme divider "/" and every other character are dropped.
 std::string HebrewToSource(std::string_view utf8, int* undottedShin = nullptr);
 
+// Decodes the UTF-8 code point at byte `i` of `s` and moves `i` past it.
+// Requires: i < s.size(). A malformed byte is returned as itself, so that
+// callers drop it like any other character they do not know.
+char32_t NextCodePoint(std::string_view s, size_t& i);
+
 // The Strong's number of a lemma attribute: the leading digits of its first
 // "/"-separated part that starts with a digit ("b/7225" 7225, "1254 a" 1254,
 // "c/d/776" 776, "1008+" 1008); 0 when no part has a number or the number
