@@ -7,23 +7,17 @@
 // program beside this one. Without the data, without `diatheke` (Debian
 // package diatheke) or without its King James module the bench says so and
 // exits 0. Output that lists no verse exits 1.
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "bench_process.h"
 #include "bench_support.h"
 #include "platform/program_dir.h"
-
-extern char** environ;
 
 namespace {
 
@@ -31,41 +25,10 @@ constexpr int kOrvRuns = 30;
 constexpr int kDiathekeRuns = 3;
 constexpr double kTargetRatio = 50;
 
-// Runs `argv` with its output into `out`; the time it took in ms, or -1
-// when it could not be started or failed.
-double Run(const std::vector<std::string>& argv, const std::string& out) {
-  std::vector<char*> args;
-  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-  args.push_back(nullptr);
-  posix_spawn_file_actions_t files;
-  posix_spawn_file_actions_init(&files);
-  posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addopen(&files, 2, "/dev/null", O_WRONLY, 0);
-  const auto start = orv::bench::Clock::now();
-  pid_t pid = 0;
-  const int rc = posix_spawnp(&pid, args[0], &files, nullptr, args.data(), environ);
-  posix_spawn_file_actions_destroy(&files);
-  if (rc != 0) return -1;
-  int status = 0;
-  waitpid(pid, &status, 0);
-  const double ms = orv::bench::MsSince(start);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ms : -1;
-}
-
 // The mean of `runs` runs; -1 when one failed.
 double Mean(const std::vector<std::string>& argv, const std::string& out, int runs) {
-  orv::bench::Tally t;
-  for (int i = 0; i < runs; ++i) {
-    const double ms = Run(argv, out);
-    if (ms < 0) return -1;
-    t.Add(ms);
-  }
-  return t.Mean();
-}
-
-std::string Text(const std::string& path) {
-  std::ifstream in(path);
-  return {std::istreambuf_iterator<char>(in), {}};
+  const orv::bench::ProcessTally t = orv::bench::RunProcesses(argv, out, runs);
+  return t.ok ? t.wall.Mean() : -1;
 }
 
 bool OnPath(const std::string& program) {
@@ -94,8 +57,8 @@ int main() {
   // The Debian module is engKJV2006eb; other installations name it KJV.
   std::string module;
   for (const char* name : {"engKJV2006eb", "KJV"}) {
-    if (Run({"diatheke", "-b", name, "-k", "Gen 1:1"}, out) >= 0 &&
-        Text(out).find("beginning") != std::string::npos) {
+    if (orv::bench::RunProcess({"diatheke", "-b", name, "-k", "Gen 1:1"}, out).wallMs >= 0 &&
+        orv::bench::FileText(out).find("beginning") != std::string::npos) {
       module = name;
       break;
     }
@@ -106,7 +69,7 @@ int main() {
   const std::vector<std::string> sword = {
       "diatheke", "-b", module, "-s", "attribute", "-k", "Word//Lemma./H7225/"};
   const double swordMs = Mean(sword, out, kDiathekeRuns);
-  if (swordMs < 0 || Text(out).find("Genesis 1:1") == std::string::npos) {
+  if (swordMs < 0 || orv::bench::FileText(out).find("Genesis 1:1") == std::string::npos) {
     return orv::bench::Failed("diatheke", "diatheke listed no verse of H7225");
   }
 
@@ -114,7 +77,7 @@ int main() {
   setenv("ORV_PROGRAM_DIR", scratch.Prog().c_str(), 1);
   const std::string orv = (fs::path(orv::ExecutablePath()).parent_path() / "orv").string();
   const double orvMs = Mean({orv, "occurrences", "7225"}, out, kOrvRuns);
-  if (orvMs < 0 || Text(out).find("Gen 1:1.1 ") == std::string::npos) {
+  if (orvMs < 0 || orv::bench::FileText(out).find("Gen 1:1.1 ") == std::string::npos) {
     return orv::bench::Failed("diatheke", "orv occurrences 7225 listed nothing");
   }
   const double ratio = swordMs / orvMs;

@@ -40,6 +40,13 @@ class ListUI : public bench::SilentUI {
   }
 };
 
+// Whether `run` shows a list with lines in `ui`.
+bool Lists(ListUI& ui, const std::function<void()>& run) {
+  ui.lines = 0;
+  run();
+  return ui.lines > 0;
+}
+
 // Runs `step` kRuns times; prints the first run and the mean of the others.
 bool Time(const char* what, double targetMs, const std::function<bool()>& step) {
   bench::Tally rest;
@@ -69,6 +76,7 @@ int main() {
   if (!scratch.Import("hebrew", true, why)) return bench::Skip("lists and reports", why);
   setenv("ORV_ROOT", scratch.Root().c_str(), 1);
   Settings settings;
+  ReadSettings(settings, SettingsPath());  // where `orv build` put the stores
   DatastoreSet set(settings.HebrewDatastoreDir(), settings.XlatDatastoreDir());
   for (TXRDataStore* s : {&set.WordDS, &set.CiteDS, &set.FOc2DS}) s->Open(true);
   set.SetFOccView(FOccView::kNone, FOccView::kText, 1);
@@ -79,25 +87,27 @@ int main() {
   ok = Time("occurrences of 7225", 10,
             [&] {
               view.popupWord = "7225";
-              return ListNumberOccurrences(set, ui, view) == OccurrenceOutcome::kListed && ui.lines;
+              return Lists(ui, [&] { ListNumberOccurrences(set, ui, view); });
             }) &&
        ok;
   ok = Time("occurrences of aleim", 10,
             [&] {
               view.popupWord = "aleim";
-              return ListWordOccurrences(set, ui, view) == OccurrenceOutcome::kListed && ui.lines;
+              return Lists(ui, [&] { ListWordOccurrences(set, ui, view); });
             }) &&
        ok;
   ok = Time("all counts of 7225", 30,
             [&] {
-              RunWordCount(set, ui, CountRequest{"7225", "", CountChoice::kAllCounts, {1, 1}});
-              return ui.lines > 0;
+              return Lists(ui, [&] {
+                RunWordCount(set, ui, CountRequest{"7225", "", CountChoice::kAllCounts, {1, 1}});
+              });
             }) &&
        ok;
   ok = Time("words appearing 100 times", 300,
             [&] {
-              RunWordCount(set, ui, CountRequest{"", "100", CountChoice::kMatch, {1, 1}});
-              return ui.lines > 0;
+              return Lists(ui, [&] {
+                RunWordCount(set, ui, CountRequest{"", "100", CountChoice::kMatch, {1, 1}});
+              });
             }) &&
        ok;
   const std::string concord = scratch.Path() + "/CONCORD.TXT";

@@ -6,6 +6,11 @@
 // James text could be imported, its column. The first start also builds
 // the King James chapter index and is reported on its own. Prints
 //   start-up: X ms mean, X ms max over N starts (target under 1 s)
+// Then `orv` as a whole process, start-up included, for commands that do
+// not paint:
+//   orv cite "Gen 1:1" as a process: X ms mean, X ms max over N runs;
+//     processor time X ms mean (target under 10 ms)
+//   orv occurrences 7225 as a process: ...
 // The data is imported and built into a temporary folder with the `orv`
 // program beside this one; without it the bench says so and exits 0.
 #include <QGuiApplication>
@@ -13,9 +18,12 @@
 #include <QPainter>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "bench_page_data.h"
+#include "bench_process.h"
 #include "bench_support.h"
 #include "config/settings.h"
 #include "session/session.h"
@@ -45,6 +53,30 @@ double StartOnce(const std::string& prog, const std::string& settingsPath, bool 
   full = session.layout.lastPlaced > 0 && (!kjv || !session.layout.kjvHits.empty());
   session.Close();
   return ms;
+}
+
+constexpr int kProcessRuns = 30;
+constexpr double kProcessTargetMs = 10;
+
+// Times `orv ARGS` as a process and prints its line; false when a run
+// failed or its output lacks `expected`.
+bool TimeOrv(const std::string& scratch, const std::vector<std::string>& args,
+             const std::string& shown, const std::string& expected) {
+  std::vector<std::string> argv = {
+      (std::filesystem::path(orv::ExecutablePath()).parent_path() / "orv").string()};
+  argv.insert(argv.end(), args.begin(), args.end());
+  const std::string out = scratch + "/orv.out";
+  const orv::bench::ProcessTally t = orv::bench::RunProcesses(argv, out, kProcessRuns);
+  if (!t.ok || orv::bench::FileText(out).find(expected) == std::string::npos) {
+    std::printf("orv %s as a process: failed or printed no %s\n", shown.c_str(), expected.c_str());
+    return false;
+  }
+  std::printf(
+      "orv %s as a process: %.1f ms mean, %.1f ms max over %d runs; processor time %.1f ms mean "
+      "(target under %.0f ms%s)\n",
+      shown.c_str(), t.wall.Mean(), t.wall.worst, t.wall.count, t.cpu.Mean(), kProcessTargetMs,
+      t.wall.Mean() < kProcessTargetMs ? "" : ": MISSED");
+  return true;
 }
 
 }  // namespace
@@ -89,5 +121,9 @@ int main(int argc, char** argv) {
   std::printf("start-up: %.1f ms mean, %.1f ms max over %d starts%s (target under 1 s)\n",
               starts.Mean(), starts.worst, starts.count, kjv ? " with the King James column" : "");
   if (status) std::printf("start-up: the first page was not painted in full\n");
+  if (!TimeOrv(scratch.Path(), {"cite", "Gen 1:1"}, "cite \"Gen 1:1\"", "0 Gen 1:1.1")) status = 1;
+  if (!TimeOrv(scratch.Path(), {"occurrences", "7225"}, "occurrences 7225", "Gen 1:1.1 ")) {
+    status = 1;
+  }
   return status;
 }

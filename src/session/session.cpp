@@ -3,9 +3,12 @@
 #include <unistd.h>
 
 #include <climits>
+#include <ctime>
 #include <filesystem>
 
+#include "archive/backups.h"
 #include "build/focc_build.h"
+#include "config/first_start.h"
 #include "model/source_reader.h"
 #include "page/line_assign.h"
 #include "page/page_paint.h"
@@ -55,7 +58,8 @@ Session::Session(UserInterface& u, std::string program, std::string settingsPath
     // The supplied data is found through absolute paths; only relative
     // document names depend on the current directory.
   }
-  ReadSettings(settings, settingsPath_, &ui);
+  const bool hadSettings = ReadSettings(settings, settingsPath_, &ui);
+  SetUpSuppliedSources(settings, hadSettings, programDir, DataRoot());
   layout.fonts = MakePageFonts(settings);
   view.currentCite = settings.cite;
   view.relayoutNeeded = true;
@@ -164,6 +168,11 @@ bool Session::Close() {
   saveSettings_ = true;
   const bool written = WriteSettings(settings, settingsPath_);
   FinishPage(page, *env);
+  // The user's own data changed during the run: an archive of it is kept.
+  if (UserDataChanged(*stores) && HasUserData(*stores)) {
+    std::string backup;
+    WriteBackup(*stores, DataRoot(), backup, std::time(nullptr));
+  }
   for (TXRDataStore* s : AllStores()) s->ForceClose();
   if (!startDir_.empty() && ::chdir(startDir_.c_str()) != 0) {
     // Nothing to do: the program is ending.

@@ -12,6 +12,9 @@
 
 #include "build/build_context.h"
 #include "config/settings.h"
+#include "edit/db_browser.h"
+#include "edit/page_word_editor.h"
+#include "edit/word_editor.h"
 #include "kjv/kjv_index.h"
 #include "kjv/kjv_text.h"
 #include "model/datastore_set.h"
@@ -101,6 +104,9 @@ class Session {
   std::unique_ptr<PageEnv> env;
   ViewState view;
   SearchState search;
+  PageEditorMemory pageEditors;  // the Strong's and ILT editors' places
+  BrowserState browser;          // the database browser's record and search
+  WordEditor wordEditor;
   Page page;
   PageLayout layout;
   std::unique_ptr<KjvIndex> kjvIndex;

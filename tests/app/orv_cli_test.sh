@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end check of the orv command line on a small text of its own:
-# build, verify, archive write and read, and the failures' exit codes.
+# build, verify, archive write and read, page (through orv-page), and the
+# failures' exit codes.
 # Usage: orv_cli_test.sh PATH_TO_ORV
 set -euo pipefail
 ORV=$1
@@ -181,6 +182,22 @@ fi
 expect_line "$work/x.err" "** Error(s) reading archive **"
 if "$ORV" archive default-strongs >/dev/null 2>&1; then fail "default-strongs without Strongs.dat"; fi
 if "$ORV" frobnicate >/dev/null 2>&1; then fail "unknown command accepted"; fi
+
+# orv page and orv import run orv-page and orv-import beside orv; alone, orv
+# names the program it misses and exits with 1, and orv-import answers as
+# `orv import` does.
+"$(dirname "$ORV")/orv-import" import --only nothing >/dev/null 2>"$work/i.err" && fail "import --only nothing"
+grep -q "unknown part nothing" "$work/i.err" || fail "orv-import: no word on the unknown part"
+mkdir "$work/alone" && cp "$ORV" "$work/alone/orv"
+for cmd in page import; do
+  sibling=orv-$cmd
+  set +e
+  "$work/alone/orv" $cmd Gen 1:1 >/dev/null 2>"$work/alone.err"
+  code=$?
+  set -e
+  [[ $code -eq 1 ]] || fail "orv $cmd without $sibling: exit code $code"
+  grep -q "needs the program $sibling beside orv" "$work/alone.err" || { cat "$work/alone.err"; fail "orv $cmd without $sibling: no message"; }
+done
 
 # A missing book file stops the build with the message and exit code 1.
 rm "$ORV_PROGRAM_DIR/Source/MAL.OLF"

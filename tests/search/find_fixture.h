@@ -5,6 +5,8 @@
 // for reading only.
 #pragma once
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "build/build_fixture.h"
 #include "cite/citation_text.h"
 #include "page/view_state.h"
+#include "platform/path_map.h"
 #include "search/search_env.h"
 #include "search/search_state.h"
 #include "support/store_records.h"
@@ -64,6 +67,22 @@ class FindFixture : public StoreDirsFixture {
       DSAppend(h, &r);
     }
     set_.FOc2DS.Close();
+  }
+
+  // CITE made anew with 200 uses in Genesis 2 (170 fill a block): verse 1
+  // with Strong's number `first`, the others with `rest`; its second block
+  // is damaged (a record count no block holds), so a scan fails half-way.
+  void CiteDamagedHalfWay(uint16_t first, uint16_t rest) {
+    set_.CiteDS.ForceClose();
+    std::filesystem::remove(NativePath(set_.CiteDS.Path()));
+    std::vector<CiteRec> uses;
+    for (int v = 1; v <= 200; ++v) {
+      uses.push_back(Use({1, 2, static_cast<uint8_t>(v), 1}, v == 1 ? first : rest));
+    }
+    Fill(set_.CiteDS, uses);
+    std::fstream f(NativePath(set_.CiteDS.Path()), std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(1024 + 2048);  // the count byte of the second block
+    f.put(static_cast<char>(0xFF));
   }
 
   SearchEnv Env() {

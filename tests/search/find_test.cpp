@@ -124,18 +124,7 @@ TEST_F(FindTest, CancelledOrEmptyFindKeepsTheLastSearch) {
 
 // A block that cannot be read is reported as such, not as the end.
 TEST_F(FindTest, UnreadableBlockIsAnErrorNotTheEnd) {
-  set_.CiteDS.ForceClose();
-  std::filesystem::remove(NativePath(set_.CiteDS.Path()));
-  std::vector<CiteRec> uses;
-  for (int v = 1; v <= 200; ++v) {  // 170 CITE records fill a block
-    uses.push_back(Use({1, 2, static_cast<uint8_t>(v), 1}, v == 1 ? 5 : 6));
-  }
-  test::Fill(set_.CiteDS, uses);
-  {
-    std::fstream f(NativePath(set_.CiteDS.Path()), std::ios::in | std::ios::out | std::ios::binary);
-    f.seekp(1024 + 2048);  // the count byte of the second block
-    f.put(static_cast<char>(0xFF));
-  }
+  CiteDamagedHalfWay(5, 6);
   SearchEnv env = Env();
   ASSERT_EQ(FindText(env, "5"), FindResult::kFound);
   EXPECT_FALSE(FindNext(env));

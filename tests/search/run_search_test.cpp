@@ -7,6 +7,8 @@
 
 #include "search/find.h"
 #include "search/find_fixture.h"
+#include "search/store_scan.h"
+#include "support/temp_dir.h"
 
 namespace orv {
 namespace {
@@ -95,6 +97,26 @@ TEST_F(RunSearch, FindReplacesARunSearch) {
   EXPECT_EQ(search_.run, nullptr);
   EXPECT_FALSE(FindNext(env));
   EXPECT_THAT(ui_.messages, ElementsAreArray({"No more occurrences of abw"}));
+}
+
+// A CITE block that cannot be read half-way through a scan ends the search
+// with the error, not with the end of the matches, and changes no store.
+TEST_F(RunSearch, DamagedCiteHalfWayIsAnErrorNotTheEnd) {
+  CiteDamagedHalfWay(9, 0);
+  const std::string citePath = NativePath(set_.CiteDS.Path());
+  const auto before = test::ReadBytes(citePath);
+  for (SearchMode mode : {SearchMode::kThematic, SearchMode::kEmbedded}) {
+    ui_.messages.clear();
+    SearchEnv env = Env();
+    ASSERT_TRUE(StartRunSearch(env, std::make_unique<StrongsRun>(9), false, mode));
+    EXPECT_EQ(Marked(), "Gen 2:1.1");
+    EXPECT_FALSE(FindNext(env));
+    EXPECT_THAT(ui_.messages, ElementsAreArray({std::string(kErrorAccessingDatastore)}));
+    EXPECT_EQ(search_.mode, SearchMode::kNone);
+    EXPECT_EQ(search_.run, nullptr);
+  }
+  set_.CiteDS.ForceClose();
+  EXPECT_EQ(test::ReadBytes(citePath), before);
 }
 
 }  // namespace

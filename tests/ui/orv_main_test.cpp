@@ -94,8 +94,8 @@ TEST_F(MainWindowTest, MenusCaptionsAndShortcuts) {
   EXPECT_EQ(Captions(menu(0)),
             (std::vector<std::string>{"Print Page", "&Print Chapter", "-", "E&xit [Ctrl+Q]"}));
   EXPECT_EQ(Captions(menu(1)),
-            (std::vector<std::string>{"&Find [Ctrl+F]", "Find &Next [F3]", "&Browse DB (off)",
-                                      "&Search", "-", "&Preferences (off)"}));
+            (std::vector<std::string>{"&Find [Ctrl+F]", "Find &Next [F3]", "&Browse DB",
+                                      "&Search", "-", "&Preferences"}));
   EXPECT_EQ(Captions(menu(2)),
             (std::vector<std::string>{"Show &KJV", "View &Strong's def. [Ctrl+S]", "-",
                                       "&Go to... [Ctrl+G]", "Backward", "Foreward", "Next Page",

@@ -4,7 +4,7 @@
 #include <limits>
 #include <ostream>
 
-#include "app/orv/cli_session.h"
+#include "app/cli/cli_session.h"
 #include "cite/citation_text.h"
 #include "cite/cite_counts.h"
 #include "cite/cite_parse.h"

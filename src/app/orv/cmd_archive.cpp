@@ -1,7 +1,7 @@
 // orv archive: writing and reading the text archive of the user's data.
 #include <ostream>
 
-#include "app/orv/cli_session.h"
+#include "app/cli/cli_session.h"
 #include "app/orv/commands.h"
 #include "archive/archive_reader.h"
 #include "archive/archive_writer.h"

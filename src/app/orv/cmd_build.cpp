@@ -1,12 +1,14 @@
 // orv build and orv verify.
 #include <ostream>
 
-#include "app/orv/cli_session.h"
+#include "app/cli/cli_session.h"
 #include "app/orv/commands.h"
 #include "archive/archive_reader.h"
+#include "archive/backups.h"
 #include "build/build_context.h"
 #include "build/db_build.h"
 #include "build/db_verify.h"
+#include "platform/path_map.h"
 
 namespace orv::cli {
 
@@ -32,6 +34,9 @@ int CmdBuild(const Args& args, std::ostream& out, std::ostream& err) {
   CliSession session(out, err, strongs);
   BuildContext ctx(*session.set, session.sourceDir, session.ui);
   ctx.progress.status = [&out](const std::string& text) { out << text << '\n'; };
+  ctx.beforeCiteRebuild = [](DatastoreSet& ds, UserInterface& ui) {
+    return BackupBeforeCiteRebuild(ds, ui, DataRoot());
+  };
   // WORD and CITE build together; BOOK is a build of its own.
   if (flags.word || flags.cite) RunBuild(ctx, {flags.word, flags.cite, false});
   if (flags.book) RunBuild(ctx, {false, false, true});
@@ -55,11 +60,9 @@ int CmdVerify(const Args& args, std::ostream& out, std::ostream& err) {
     return 2;
   }
   CliSession session(out, err, false);
-  std::vector<std::string> messages =
-      VerifyDatastores(*session.set, session.ui, [] {});
+  std::vector<std::string> messages = VerifyDatastores(*session.set, session.ui, [] {});
   for (const std::string& m : messages) {
-    if (m.rfind("Error(s)", 0) == 0 || m.rfind("Could not", 0) == 0 ||
-        m.rfind("No ", 0) == 0) {
+    if (m.rfind("Error(s)", 0) == 0 || m.rfind("Could not", 0) == 0 || m.rfind("No ", 0) == 0) {
       return 1;
     }
   }

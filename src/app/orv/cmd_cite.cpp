@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/orv/cli_session.h"
+#include "app/cli/cli_session.h"
 #include "cite/citation_text.h"
 #include "cite/cite_counts.h"
 #include "cite/cite_parse.h"

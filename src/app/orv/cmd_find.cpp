@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/orv/cli_session.h"
+#include "app/cli/cli_session.h"
 #include "cite/citation_text.h"
 #include "page/view_state.h"
 #include "search/find.h"

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/orv/cli_session.h"
+#include "app/cli/cli_session.h"
 #include "app/orv/cli_word_stores.h"
 #include "cite/cite_parse.h"
 #include "model/typed_input.h"

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/orv/cli_session.h"
+#include "app/cli/cli_session.h"
 #include "app/orv/cli_word_stores.h"
 #include "search/concordance.h"
 #include "search/first_occurrences.h"

@@ -4,8 +4,8 @@
 #include <ostream>
 #include <sstream>
 
+#include "app/cli/cli_session.h"
 #include "app/orv/cli_runs.h"
-#include "app/orv/cli_session.h"
 #include "model/letter_values.h"
 #include "search/run_search.h"
 #include "search/thematic_checks.h"

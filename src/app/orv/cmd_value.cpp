@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/orv/cli_session.h"
+#include "app/cli/cli_session.h"
 #include "cite/cite_counts.h"
 #include "model/letter_values.h"
 #include "search/range_value.h"

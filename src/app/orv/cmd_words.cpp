@@ -4,8 +4,8 @@
 #include <ostream>
 #include <sstream>
 
-#include "app/orv/cli_page.h"
-#include "app/orv/cli_session.h"
+#include "app/cli/cli_page.h"
+#include "app/cli/cli_session.h"
 #include "cite/citation_text.h"
 #include "cite/cite_counts.h"
 #include "cite/cite_parse.h"

@@ -4,16 +4,13 @@
 #pragma once
 
 #include <iosfwd>
-#include <string>
-#include <vector>
+
+#include "app/cli/command_line.h"
 
 namespace orv::cli {
-
-using Args = std::vector<std::string>;
 
 int CmdBuild(const Args& args, std::ostream& out, std::ostream& err);
 int CmdVerify(const Args& args, std::ostream& out, std::ostream& err);
 int CmdArchive(const Args& args, std::ostream& out, std::ostream& err);
-int CmdImport(const Args& args, std::ostream& out, std::ostream& err);
 
 }  // namespace orv::cli

@@ -25,7 +25,10 @@
 #include "session/navigation.h"
 #include "ui/build/orv_make_db.h"
 #include "ui/main/count_commands.h"
+#include "ui/main/edit_commands.h"
+#include "ui/main/prefs_commands.h"
 #include "ui/main/print_job.h"
+#include "ui/main/reference_edit_commands.h"
 #include "ui/main/search_commands.h"
 #include "ui/main/value_commands.h"
 #include "ui/platform/qt_surface.h"
@@ -240,6 +243,9 @@ void TForm1::WireCommands() {
   WireSearchCommands(*this);
   WireCountCommands(*this);
   WireValueCommands(*this);
+  WirePrefsCommands(*this);
+  WireEditCommands(*this);
+  WireReferenceEditCommands(*this);
 }
 
 Citation TForm1::Backward(Citation end) {
@@ -305,6 +311,11 @@ void TForm1::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifie
   if (button == Qt::LeftButton) {
     ClickResult r = doubleClick ? LeftDoubleClick(session_, at.x(), at.y())
                                 : LeftClick(session_, at.x(), at.y());
+    if (r.action == ClickAction::kEditWord && session_.hooks.showWordEditor) {
+      session_.hooks.showWordEditor(r.text, r.cite);
+      Repaint();
+      return;
+    }
     if (r.action != ClickAction::kLoadStrongs) return;
     if (doubleClick) {
       ShowStrongs(r.text);

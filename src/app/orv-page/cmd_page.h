@@ -4,7 +4,7 @@
 
 #include <iosfwd>
 
-#include "app/orv/commands.h"
+#include "app/cli/command_line.h"
 
 namespace orv::cli {
 

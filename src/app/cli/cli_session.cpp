@@ -1,4 +1,4 @@
-#include "app/orv/cli_session.h"
+#include "app/cli/cli_session.h"
 
 #include "build/focc_build.h"
 #include "model/source_reader.h"

@@ -1,5 +1,5 @@
 // orv page.
-#include "app/orv/cmd_page.h"
+#include "app/orv-page/cmd_page.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -11,8 +11,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/orv/cli_page.h"
-#include "app/orv/cli_session.h"
+#include "app/cli/cli_page.h"
+#include "app/cli/cli_session.h"
 #include "cite/citation_text.h"
 #include "cite/cite_counts.h"
 #include "cite/cite_parse.h"

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/orv/console_ui.h"
+#include "app/cli/console_ui.h"
 #include "config/settings.h"
 #include "model/datastore_set.h"
 

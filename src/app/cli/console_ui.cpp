@@ -1,4 +1,4 @@
-#include "app/orv/console_ui.h"
+#include "app/cli/console_ui.h"
 
 #include <ostream>
 

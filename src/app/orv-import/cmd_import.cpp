@@ -1,8 +1,9 @@
 // orv import: writes the supplied data into the program folder.
+#include "app/orv-import/cmd_import.h"
+
 #include <cstdlib>
 #include <ostream>
 
-#include "app/orv/commands.h"
 #include "import/import_driver.h"
 #include "platform/program_dir.h"
 

@@ -2,7 +2,7 @@
 // settings, the word buffer, and the view state, finished when it goes.
 #pragma once
 
-#include "app/orv/cli_session.h"
+#include "app/cli/cli_session.h"
 #include "model/letter_values.h"
 #include "page/line_assign.h"
 #include "page/page_stores.h"
