@@ -43,7 +43,7 @@ bool MeasureCommits(const std::string& path, orv::bench::Tally& tally) {
   orv::DSSetCompare(h.get(), CompareKey, CompareKey, nullptr);
   orv::XlatRec rec{};
   for (int i = 0; i < kRecords; ++i) {
-    rec.word.Set("w" + std::to_string(100000 + i));
+    rec.word.Set(std::string("w").append(std::to_string(100000 + i)));  // appended: GCC 12 -O3 false -Wrestrict
     if (orv::DSAppend(h.get(), &rec) != orv::kDSOk) return false;
   }
   if (orv::DSCommit(h.get()) != orv::kDSOk) return false;
