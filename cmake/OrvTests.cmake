@@ -15,6 +15,9 @@ list(FILTER ORV_TEST_SOURCES EXCLUDE REGEX "/tests/ui/")
 function(orv_add_test_suite target)
   add_executable(${target} ${ARGN})
   target_include_directories(${target} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
+  # The tests folder in full: __FILE__ may be relative (a compiler cache
+  # rewrites paths), and tests run in a folder of their own.
+  target_compile_definitions(${target} PRIVATE ORV_TESTS_DIR="${PROJECT_SOURCE_DIR}/tests")
   gtest_discover_tests(${target}
     WORKING_DIRECTORY "${ORV_TEST_WORKDIR}"
     DISCOVERY_TIMEOUT 60

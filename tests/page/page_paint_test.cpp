@@ -22,7 +22,7 @@ namespace {
 using PagePaintTest = test::PageFixture;
 
 std::string Golden(const std::string& name) {
-  return (std::filesystem::path(__FILE__).parent_path() / "golden" / name).string();
+  return (std::filesystem::path(ORV_TESTS_DIR) / "page" / "golden" / name).string();
 }
 
 TEST_F(PagePaintTest, RightToLeftPageWithNumbersValuesAndAnInterlinearLine) {

@@ -32,7 +32,7 @@ struct RealHebrew {
 
   static std::string OshbDir() {
     if (const char* env = std::getenv("ORV_OSHB_DIR")) return env;
-    return (std::filesystem::path(__FILE__).parent_path() / "../../../shared/data/oshb").string();
+    return (std::filesystem::path(ORV_TESTS_DIR) / "../../shared/data/oshb").string();
   }
 
   static const RealHebrew& Get() {
