@@ -1,5 +1,7 @@
 #include "ui/main/edit_commands.h"
 
+#include <QDialog>
+
 #include "platform/user_interface.h"
 #include "ui/edit/orv_word_entry.h"
 #include "ui/main/orv_main.h"
@@ -8,7 +10,9 @@ namespace orv::ui {
 
 void ShowWordEditor(TForm1& form, const std::string& word, Citation cite) {
   Session& s = form.GetSession();
-  TWordEdit* open = form.findChild<TWordEdit*>();
+  // By name, then checked: TWordEdit declares no Q_OBJECT of its own, so
+  // findChild<TWordEdit*> would match any dialog of the window.
+  auto* open = dynamic_cast<TWordEdit*>(form.findChild<QDialog*>("WordEdit"));
   if (open && open->isVisible()) {
     s.wordEditor.Load(*s.stores, word, cite);
     open->Refresh();
