@@ -58,8 +58,10 @@ if "$ORV" words "Gen 1:1" 0 >/dev/null 2>&1; then fail "words with count 0"; fi
 # orv page: the PNG's header names the size asked for (default 1920x1080).
 png_size() { python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24)
 assert d[:8]==b"\x89PNG\r\n\x1a\n" and d[12:16]==b"IHDR"; print("%dx%d" % struct.unpack(">II", d[16:24]))' "$1"; }
-"$ORV" page Gen 1:1 --png "$work/p.png" --size 640x300 >"$work/p.out" 2>"$work/p.err" ||
-  { cat "$work/p.err"; fail "page"; }
+env -u XDG_RUNTIME_DIR "$ORV" page Gen 1:1 --png "$work/p.png" --size 640x300 \
+  >"$work/p.out" 2>"$work/p.err" || { cat "$work/p.err"; fail "page"; }
+# Nothing on the terminal from Qt when the session has no runtime folder.
+[[ ! -s "$work/p.err" ]] || { cat "$work/p.err"; fail "page: Qt warned on the terminal"; }
 [[ $(png_size "$work/p.png") == 640x300 ]] || fail "page: not 640x300"
 expect_line "$work/p.out" "Gen 1:1.1 - Gen 1:2.4"
 # --pages: pages as Page Down moves, one range a line, each starting after the last.

@@ -5,11 +5,15 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <cerrno>
 #include <cstdlib>
 #include <memory>
 #include <ostream>
 #include <sstream>
 #include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/cli/cli_page.h"
 #include "app/cli/cli_session.h"
@@ -48,9 +52,25 @@ bool ReadBounded(const std::string& text, int most, int& value) {
 
 // Qt paints text only with a GUI application; a command line has no
 // display, so the offscreen platform is the default.
+// Without XDG_RUNTIME_DIR (a console login, a script, a service) Qt warns on
+// the terminal and falls back to a folder of its own; a private folder set
+// here does the same quietly. Taken only when it is ours and closed to others.
+void QuietRuntimeDir() {
+  if (std::getenv("XDG_RUNTIME_DIR")) return;
+  const std::string dir = std::string("/tmp/orv-runtime-").append(std::to_string(getuid()));
+  if (mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) return;
+  struct stat st {};
+  if (lstat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid() ||
+      (st.st_mode & 0777) != 0700) {
+    return;
+  }
+  setenv("XDG_RUNTIME_DIR", dir.c_str(), 0);
+}
+
 std::unique_ptr<QGuiApplication> MakeApplication() {
   if (QCoreApplication::instance()) return nullptr;
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QuietRuntimeDir();
   static int argc = 1;
   static char name[] = "orv";
   static char* argv[] = {name, nullptr};
