@@ -1,7 +1,11 @@
 #include "prefs/archive_actions.h"
 
+#include <filesystem>
+#include <vector>
+
 #include "archive/archive_reader.h"
 #include "archive/archive_writer.h"
+#include "archive/backups.h"
 #include "config/settings.h"
 
 namespace orv {
@@ -89,6 +93,22 @@ ArchiveOutcome RunArchiveFile(ArchiveAction action, bool nonZeroOnly, const std:
   }
   env.ui.Message(ArchiveReadMessage(rc, action == ArchiveAction::kSetDefault));
   return ArchiveOutcome::kRead;
+}
+
+ArchiveOutcome RunBackupRead(bool nonZeroOnly, ArchiveEnv& env) {
+  const std::vector<std::string> backups = ListBackups(env.dataRoot);
+  if (backups.empty()) {
+    env.ui.Message(std::string(kNoBackups).append(BackupFolder(env.dataRoot)));
+    return ArchiveOutcome::kCancelled;
+  }
+  ListRequest list{kBackupListCaption, {}, 0, true};
+  for (const std::string& path : backups) {
+    list.lines.push_back(std::filesystem::path(path).filename().string());
+  }
+  const int picked = env.ui.ShowList(list);
+  if (picked < 0 || picked >= static_cast<int>(backups.size())) return ArchiveOutcome::kCancelled;
+  return RunArchiveFile(ArchiveAction::kRead, nonZeroOnly, backups[static_cast<size_t>(picked)],
+                        env);
 }
 
 }  // namespace orv

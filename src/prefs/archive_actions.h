@@ -58,4 +58,11 @@ ArchiveOutcome RunArchiveAction(ArchiveAction action, bool nonZeroOnly, ArchiveE
 ArchiveOutcome RunArchiveFile(ArchiveAction action, bool nonZeroOnly, const std::string& file,
                               ArchiveEnv& env);
 
+// `Backups`: lists the automatic backups of the data root, newest first,
+// and reads the one the user picks as a full read. With none, says
+// kNoBackups and the folder; closing the list reads nothing (kCancelled).
+inline constexpr const char* kNoBackups = "No backups yet in ";
+inline constexpr const char* kBackupListCaption = "Read a backup";
+ArchiveOutcome RunBackupRead(bool nonZeroOnly, ArchiveEnv& env);
+
 }  // namespace orv

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "archive/archive_test_util.h"
+#include "archive/backups.h"
 #include "config/settings.h"
 #include "support/scripted_ui.h"
 
@@ -114,6 +115,33 @@ TEST_F(ArchiveActionsTest, FailuresAreNamedAndCancelDoesNothing) {
                           "** Error(s) reading archive **", "** Error(s) reading archive **",
                           "** Error(s) reading archive **"));
   EXPECT_THAT(status_, ::testing::Contains("Read default Strong's archive"));
+}
+
+TEST_F(ArchiveActionsTest, BackupsAreListedNewestFirstAndThePickedOneIsRead) {
+  test::ArchiveStores from;
+  const std::vector<XlatRec> xlat = {MakeXlat("dwd", 0, 1, {"beloved"})};
+  test::Fill(from.ds.XlatDS, xlat);
+  ArchiveEnv env = Env(from.ds);
+  EXPECT_EQ(RunBackupRead(true, env), ArchiveOutcome::kCancelled);
+  EXPECT_THAT(ui_.messages, ElementsAre(std::string(kNoBackups).append(BackupFolder(out_.path()))));
+  ui_.messages.clear();
+
+  std::string older, newer;
+  ASSERT_EQ(WriteBackup(from.ds, out_.path(), older, 1700000000), 0);
+  ASSERT_EQ(WriteBackup(from.ds, out_.path(), newer, 1700000100), 0);
+  test::ArchiveStores to;
+  ArchiveEnv back = Env(to.ds);
+  ui_.listChoice.push_back(-1);  // closed without a choice
+  EXPECT_EQ(RunBackupRead(true, back), ArchiveOutcome::kCancelled);
+  EXPECT_TRUE(test::All<XlatRec>(to.ds.XlatDS).empty());
+  ui_.listChoice.push_back(1);
+  EXPECT_EQ(RunBackupRead(true, back), ArchiveOutcome::kRead);
+  ASSERT_EQ(ui_.lists.size(), 2u);
+  EXPECT_EQ(ui_.lists[0].caption, kBackupListCaption);
+  EXPECT_THAT(ui_.lists[0].lines, ElementsAre(std::filesystem::path(newer).filename().string(),
+                                              std::filesystem::path(older).filename().string()));
+  EXPECT_THAT(ui_.messages, ElementsAre("Archive successfully read"));
+  ASSERT_EQ(test::All<XlatRec>(to.ds.XlatDS).size(), 1u);
 }
 
 }  // namespace

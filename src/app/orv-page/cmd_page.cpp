@@ -1,6 +1,9 @@
 // orv page.
 #include "app/orv-page/cmd_page.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -11,9 +14,6 @@
 #include <ostream>
 #include <sstream>
 #include <string>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "app/cli/cli_page.h"
 #include "app/cli/cli_session.h"

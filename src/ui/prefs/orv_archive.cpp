@@ -36,9 +36,11 @@ TArchive::TArchive(DatastoreSet& stores, UserInterface& ui, const Settings& sett
       Make<QCheckBox>("CBStoreNonZeros", "Process only non-zero Strong's numbers", this);
   CBStoreNonZeros->setChecked(true);
   StrDef = Make<QPushButton>("StrDef", "Set Default", this);
+  Backups = Make<QPushButton>("Backups", "Backups...", this);
   Cancel = Make<QPushButton>("Cancel", "Cancel", this);
   auto* bottom = new QHBoxLayout();
   bottom->addWidget(StrDef);
+  bottom->addWidget(Backups);
   bottom->addStretch();
   bottom->addWidget(Cancel);
   auto* layout = new QVBoxLayout(this);
@@ -57,6 +59,7 @@ TArchive::TArchive(DatastoreSet& stores, UserInterface& ui, const Settings& sett
   connect(WriteStrongs, &QPushButton::clicked, this, [this] { WriteStrongsClick(); });
   connect(ReadStrongs, &QPushButton::clicked, this, [this] { ReadStrongsClick(); });
   connect(StrDef, &QPushButton::clicked, this, [this] { StrDefClick(); });
+  connect(Backups, &QPushButton::clicked, this, [this] { BackupsClick(); });
   connect(Cancel, &QPushButton::clicked, this, [this] { CancelClick(); });
 }
 
@@ -66,6 +69,15 @@ void TArchive::WriteStrongsClick() { Run(ArchiveAction::kWriteStrongs); }
 void TArchive::ReadStrongsClick() { Run(ArchiveAction::kReadStrongs); }
 void TArchive::StrDefClick() { Run(ArchiveAction::kSetDefault); }
 void TArchive::CancelClick() { reject(); }
+
+void TArchive::BackupsClick() {
+  setEnabled(false);
+  const ArchiveOutcome outcome = RunBackupRead(CBStoreNonZeros->isChecked(), env_);
+  setEnabled(true);
+  if (outcome == ArchiveOutcome::kCancelled) return;
+  if (afterRead) afterRead();
+  accept();
+}
 
 void TArchive::Run(ArchiveAction action) {
   // Nothing can be started again, nor the dialog closed, while it runs.

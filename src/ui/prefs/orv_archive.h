@@ -30,6 +30,7 @@ class TArchive : public QDialog {
   void WriteStrongsClick();
   void ReadStrongsClick();
   void StrDefClick();
+  void BackupsClick();  // `Backups`: read one of the automatic backups
   void CancelClick();
 
   QLabel* Status;
@@ -39,6 +40,7 @@ class TArchive : public QDialog {
   QPushButton* ReadStrongs;
   QCheckBox* CBStoreNonZeros;  // "Process only non-zero Strong's numbers"
   QPushButton* StrDef;
+  QPushButton* Backups;
   QPushButton* Cancel;
 
  private:
