@@ -19,7 +19,6 @@
 namespace orv {
 namespace {
 
-constexpr uint8_t kMarkBit = 1;                      // Mark Word, Mark Use
 constexpr const char kStrongsOpen[] = "         <";  // nine blanks before the number
 
 // One counted Open of a store that is there; a missing one is not created
@@ -162,8 +161,8 @@ void WordEditor::FieldsFromRecords() {
   for (int i = 0; i < kDefinitionCount; ++i) {
     fields.defs[static_cast<size_t>(i)] = xlat_.gloss[static_cast<size_t>(i)].Str();
   }
-  fields.markWord = xlat_.flags & kMarkBit;
-  fields.markUse = OccurrenceKnown() && (citeRec_.flags & kMarkBit);
+  fields.markWord = xlat_.flags & kMarkFlag;
+  fields.markUse = OccurrenceKnown() && (citeRec_.flags & kMarkFlag);
   fields.strongs = OccurrenceKnown() ? std::to_string(citeRec_.strongs) : "";
   fields.use = OccurrenceKnown() ? std::to_string(citeRec_.use) : "";
 }
@@ -284,8 +283,8 @@ bool WordEditor::PlanXlat(TDSControl* h, const ReadFields& in,
     next.gloss[i].Set(in.defs[i]);
     changed = true;
   }
-  if (fields.markWord != ((next.flags & kMarkBit) != 0)) {
-    next.flags ^= kMarkBit;
+  if (fields.markWord != ((next.flags & kMarkFlag) != 0)) {
+    next.flags ^= kMarkFlag;
     changed = true;
   }
   // Clearing the definitions drops the record, mark and all; a record that
@@ -311,7 +310,7 @@ bool WordEditor::PlanCite(TDSControl* h, const ReadFields& in,
   CiteRec next = stored;
   if (in.use) next.use = static_cast<uint8_t>(*in.use);
   if (in.strongs) next.strongs = static_cast<uint16_t>(*in.strongs);
-  next.flags = fields.markUse ? next.flags | kMarkBit : next.flags & ~kMarkBit;
+  next.flags = fields.markUse ? next.flags | kMarkFlag : next.flags & ~kMarkFlag;
   if (std::memcmp(&next, &stored, sizeof next) != 0) {
     change.emplace(h, RecordChangeKind::kUpdate, recNo, &stored, &next, sizeof next);
   }

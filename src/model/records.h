@@ -63,6 +63,9 @@ struct Foc2Rec {
   int32_t reserved = 0;
 };
 
+// The mark bit of `flags` in CiteRec (Mark Use) and XlatRec (Mark Word).
+inline constexpr uint8_t kMarkFlag = 1;
+
 // One per word occurrence, in text order.
 struct CiteRec {
   Citation cite;

@@ -5,8 +5,6 @@
 namespace orv {
 namespace {
 
-constexpr uint8_t kMarkBit = 1;  // flags bit 0 of CITE and XLAT records
-
 const CiteRec& AsCite(const void* rec) { return *static_cast<const CiteRec*>(rec); }
 const XlatRec& AsXlat(const void* rec) { return *static_cast<const XlatRec*>(rec); }
 
@@ -17,7 +15,7 @@ DSFilter StrongsNumberFilter(int number) {
 }
 
 DSFilter MarkedWordFilter() {
-  return [](const void* rec) { return (AsXlat(rec).flags & kMarkBit) ? 1 : 0; };
+  return [](const void* rec) { return (AsXlat(rec).flags & kMarkFlag) ? 1 : 0; };
 }
 
 DSFilter DefinitionTextFilter(std::string text) {
@@ -30,7 +28,7 @@ DSFilter DefinitionTextFilter(std::string text) {
 }
 
 DSFilter MarkedUseFilter() {
-  return [](const void* rec) { return (AsCite(rec).flags & kMarkBit) ? 1 : 0; };
+  return [](const void* rec) { return (AsCite(rec).flags & kMarkFlag) ? 1 : 0; };
 }
 
 }  // namespace orv
