@@ -88,6 +88,7 @@ int32_t WriteBack(TDSControl& c, DSCacheEntry& e) {
     if (int32_t rc = DSJournalSave(c, {offset})) return rc;
   }
   if (c.named) c.journal.storeWritten = true;
+  DSScanWindowDrop(c);
   size_t put = c.file->WriteAt(offset, e.buf.get(), static_cast<size_t>(c.B()));
   if (put != static_cast<size_t>(c.B())) return kDSShortWrite;
   e.changed = false;
@@ -102,6 +103,14 @@ uint32_t FirstPrefix(const TDSControl& c, uint8_t* buf) {
 
 uint64_t DSBlockOffset(const TDSControl& c, uint32_t block) {
   return static_cast<uint64_t>(c.hdr.dataOffset) + static_cast<uint64_t>(block) * c.B();
+}
+
+bool DSCacheHas(TDSControl& c, uint32_t block, uint8_t** buf) {
+  size_t pos = FindIndex(c, block);
+  if (pos >= c.dir.size() || c.dir[pos].block != block) return false;
+  c.lookupHint = pos;
+  *buf = c.dir[pos].buf.get();
+  return true;
 }
 
 int32_t DSCacheGet(TDSControl& c, uint32_t block, bool load, uint8_t** out) {

@@ -16,6 +16,18 @@ inline constexpr int64_t kDSDefaultBudget = 2130706432;
 inline constexpr int64_t kDSAppendBudget = 32;
 inline constexpr int64_t kDSMinBudget = 4;
 
+// The forward walk's read-ahead window: blocks that are not cached are read
+// many at a time into this one buffer and not kept, so a walk through a
+// whole store neither takes a buffer per block nor fills the cache. It holds
+// file bytes only, and any write or cut of the file empties it (W1).
+struct DSScanWindow {
+  std::unique_ptr<uint8_t[]> buf;
+  uint32_t capacity = 0;  // blocks the buffer can hold
+  uint32_t first = 0;     // the first block held
+  uint32_t count = 0;     // blocks held; 0 when empty
+  uint32_t next = 1;      // blocks the last fill asked for
+};
+
 struct DSCacheEntry {
   uint32_t block = 0;
   std::unique_ptr<uint8_t[]> buf;
@@ -55,6 +67,7 @@ struct TDSControl {
   bool pinAll = false;
 
   DSJournalState journal;
+  DSScanWindow window;
 
   // Cursor: record number = block * N + slot + 1; before the first = (0, -1).
   int64_t curBlock = 0;
@@ -64,6 +77,9 @@ struct TDSControl {
   int R() const { return hdr.recordSize; }
   int B() const { return hdr.blockSize; }
   uint8_t* Slot(uint8_t* buf, int slot) const { return buf + 1 + static_cast<size_t>(slot) * R(); }
+  const uint8_t* Slot(const uint8_t* buf, int slot) const {
+    return buf + 1 + static_cast<size_t>(slot) * R();
+  }
 };
 
 // Looks up `block` in the cache, loading it from the file when `load` is set
@@ -71,6 +87,16 @@ struct TDSControl {
 // On success *out points to a buffer that stays valid until the next cache
 // call that may evict, which never evicts the pinned blocks.
 int32_t DSCacheGet(TDSControl& c, uint32_t block, bool load, uint8_t** out);
+// Whether `block` has a cache entry; *buf is then its buffer (which may be
+// null). Loads nothing.
+bool DSCacheHas(TDSControl& c, uint32_t block, uint8_t** buf);
+// Points *out at `block` for reading only: the cached buffer when there is
+// one, else the block inside the read-ahead window (filled from the file
+// when the block is not in it). Valid until the next cache or window call.
+// Requires: block < blockCount.
+int32_t DSScanBlock(TDSControl& c, uint32_t block, const uint8_t** out);
+// Empties the read-ahead window; called before the file is written or cut.
+void DSScanWindowDrop(TDSControl& c);
 // Marks a cached block changed; refreshes its prefix value when asked.
 void DSCacheTouch(TDSControl& c, uint32_t block, bool refreshPrefix);
 // Changes the number of a cached block (used when blocks shift).

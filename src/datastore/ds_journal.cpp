@@ -210,7 +210,10 @@ int32_t DSCommit(TDSControl* h) {
   if (rc == kDSJournalFailed) return rc;
   // Cut only now: the blocks beyond the end were part of the last commit
   // until the journal went.
-  if (j.truncatePending) c.file->Truncate(DSBlockOffset(c, c.hdr.blockCount));
+  if (j.truncatePending) {
+    DSScanWindowDrop(c);
+    c.file->Truncate(DSBlockOffset(c, c.hdr.blockCount));
+  }
   DSJournalBegin(c);
   return rc;
 }

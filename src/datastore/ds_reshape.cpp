@@ -32,6 +32,7 @@ void DSTruncateToBlocks(TDSControl& c) {
     c.journal.truncatePending = true;
     return;
   }
+  DSScanWindowDrop(c);
   if (c.file && c.mode != 'r') c.file->Truncate(DSBlockOffset(c, c.hdr.blockCount));
 }
 

@@ -8,19 +8,19 @@ namespace orv {
 namespace {
 
 // Moves the cursor to the next record and points `rec` at it (inside the
-// block buffer, valid until the next cache call).
+// block buffer or the read-ahead window, valid until the next cache call).
 int32_t StepNext(TDSControl& c, const uint8_t** rec) {
   const int64_t blocks = c.hdr.blockCount;
   if (c.curBlock < 0 || c.curBlock >= blocks) return kDSEnd;
-  uint8_t* buf;
-  if (int32_t rc = DSCacheGet(c, static_cast<uint32_t>(c.curBlock), true, &buf)) return rc;
+  const uint8_t* buf;
+  if (int32_t rc = DSScanBlock(c, static_cast<uint32_t>(c.curBlock), &buf)) return rc;
   int64_t block = c.curBlock;
   int32_t slot = c.curSlot + 1;
   while (slot >= buf[0]) {
     if (block + 1 >= blocks) return kDSEnd;
     ++block;
     slot = 0;
-    if (int32_t rc = DSCacheGet(c, static_cast<uint32_t>(block), true, &buf)) return rc;
+    if (int32_t rc = DSScanBlock(c, static_cast<uint32_t>(block), &buf)) return rc;
   }
   c.curBlock = block;
   c.curSlot = slot;

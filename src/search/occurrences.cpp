@@ -8,6 +8,7 @@
 #include "model/records.h"
 #include "model/typed_input.h"
 #include "page/view_state.h"
+#include "search/cite_seeker.h"
 #include "platform/user_interface.h"
 #include "search/store_scan.h"
 
@@ -67,6 +68,7 @@ OccurrenceOutcome ListWordOccurrences(DatastoreSet& set, UserInterface& ui, View
   int32_t code;
   {
     WaitCursor wait(ui);
+    CiteSeeker seeker(cite.h());
     WordRec rec;
     while ((code = DSNext(word.h(), &rec)) == kDSOk && SameWord(rec, key)) {
       if (list.selected < 0 && rec.cite == view.clickedCite) {
@@ -74,8 +76,7 @@ OccurrenceOutcome ListWordOccurrences(DatastoreSet& set, UserInterface& ui, View
       }
       CiteRec place{};
       place.cite = rec.cite;
-      int32_t recNo = 0;
-      const int32_t at = DSFind(cite.h(), &place, recNo);
+      const int32_t at = seeker.Find(place);
       if (at != kDSOk && at != kDSFound && at != kDSEnd) {
         code = at;
         break;

@@ -95,8 +95,12 @@ TEST(WriteDocs, ReleaseNotesCreditTheSourcesAndHelpCoversThePage) {
     EXPECT_NE(readme.find(must), std::string::npos) << must;
   }
   std::string help = PlainText(out.File("HELP.RTF"));
+  // The page and menus, then the searches with the embedded-word rule.
   for (const char* must : {"Page Down", "Ctrl+G", "Right-click", "Double-click", "File", "Edit",
-                           "View", "Tools", "Help", "Strong's"}) {
+                           "View", "Tools", "Help", "Strong's", "Searching", "H7225", "F3",
+                           "% stands for exactly one letter", "Embedded word",
+                           "skip 0 as consecutive letters inside one word only",
+                           "final forms as normal forms", "an empty term finds nothing"}) {
     EXPECT_NE(help.find(must), std::string::npos) << must;
   }
 }
