@@ -1,5 +1,6 @@
 #include "datastore/data_store.h"
 
+#include "datastore/ds_journal.h"
 #include "platform/path_map.h"
 
 namespace orv {
@@ -39,6 +40,11 @@ std::string TXRDataStore::OpenFile() const {
 
 bool TXRDataStore::RolledBackInMemory() const {
   return handle_ && DSRecoveryAtOpen(handle_.get()) == DSRecovery::kRolledBackInMemory;
+}
+
+bool TXRDataStore::SaveCutShort() const {
+  if (path_.empty()) return false;
+  return (fs_ ? *fs_ : DefaultFileSystem()).Open(DSJournalPath(NativeFile()), false) != nullptr;
 }
 
 void TXRDataStore::BeginReplace() {

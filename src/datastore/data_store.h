@@ -56,6 +56,9 @@ class TXRDataStore {
   // memory (a read-only store): the last commit is what it reads, and the
   // changes after it stay on disk until an open for change puts them back.
   bool RolledBackInMemory() const;
+  // Whether a journal lies beside the store: a save was cut short, and the
+  // next open puts back the last commit (in memory only when read-only).
+  bool SaveCutShort() const;
 
   // For a build that writes the whole store anew: closes the store, and
   // from then on Open works on an empty file beside it (the path with

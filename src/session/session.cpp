@@ -47,6 +47,12 @@ std::string UnwritableFolderMessage(const std::string& folder) {
          ", so changes made now cannot be saved. What is already stored there is still shown.";
 }
 
+std::string SaveCutShortMessage(const std::string& file) {
+  return std::string(file).append(
+      " was being saved when the program last ended. It is shown as it was at its last "
+      "completed save; the repair is finished at the next start that can write to its folder.");
+}
+
 Session::Session(UserInterface& u, std::string program, std::string settingsPath, SessionHooks h,
                  FileSystem* fs)
     : ui(u),
@@ -108,6 +114,11 @@ void Session::CheckFolders(FileSystem& fs) {
     blocked = xlat;
   }
   if (!blocked.empty()) ui.Message(UnwritableFolderMessage(WithoutFinalSlash(blocked)));
+  // A save cut short is put right by the next open for change; a store that
+  // can only be read shows its last save and keeps the repair for later.
+  for (TXRDataStore* s : AllStores()) {
+    if (s->ReadOnly() && s->SaveCutShort()) ui.Message(SaveCutShortMessage(NativePath(s->Path())));
+  }
 }
 
 void Session::ReassignSources() {

@@ -48,6 +48,8 @@ struct SessionHooks {
 
 // The message for a data folder (native) that cannot be written.
 std::string UnwritableFolderMessage(const std::string& folder);
+// What a start that cannot write says of a store whose last save was cut short.
+std::string SaveCutShortMessage(const std::string& file);
 
 class Session {
  public:

@@ -76,7 +76,8 @@ TEST_F(ScanWindow, WalkSeesChangesBeforeAndAfterWriteBack) {
     DSSetPos(h.get(), 0);
     for (int i = 0; i < 22; ++i) ASSERT_EQ(DSNext(h.get(), r.data()), 0);
     ASSERT_EQ(DSUpdate(h.get(), 30, MakeRec(29, 8).data()), 0);
-    for (int32_t recNo = 700; recNo < 800; recNo += 7) ASSERT_EQ(DSReadAt(h.get(), recNo, r.data()), 0);
+    for (int32_t recNo = 700; recNo < 800; recNo += 7)
+      ASSERT_EQ(DSReadAt(h.get(), recNo, r.data()), 0);
     DSSetPos(h.get(), 29);
     ASSERT_EQ(DSNext(h.get(), r.data()), 0);
     EXPECT_EQ(test::PayloadOf(r), 8u);

@@ -11,10 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "archive/backups.h"
 #include "build/build_context.h"
 #include "build/db_build.h"
 #include "config/settings.h"
 #include "platform/file_system.h"
+#include "platform/path_map.h"
 #include "session/session_fixture.h"
 
 namespace orv {
@@ -182,6 +184,53 @@ TEST_F(SessionTest, DataFolderThatCannotBeWrittenIsNamedAtStartAndStillRead) {
   Open(&readOnly).AfterFirstPaint();
   EXPECT_TRUE(builds_.empty());
   session_.reset();  // before the file system it uses
+}
+
+TEST_F(SessionTest, CloseKeepsABackupWhenTheUsersDataChanged) {
+  BuildContext ctx(*Open().stores, SourceDir(), ui_);
+  RunBuild(ctx, BuildFlags{true, true, true}, [] { return true; });
+  session_.reset();
+  const std::string root = dir_.File("root");
+  // A run that reads only, then one that gives a word a Strong's number,
+  // then one that reads again: one backup, of the second run's data.
+  bool changed = false;
+  for (const bool change : {false, true, false}) {
+    changed = changed || change;
+    Session& s = Open();
+    if (change) {
+      TDSControl* h = s.stores->CiteDS.Open(true);
+      CiteRec r{};
+      ASSERT_EQ(DSReadAt(h, 2, &r), kDSOk);
+      r.strongs = 1254;
+      ASSERT_EQ(DSUpdate(h, 2, &r), kDSOk);
+      s.stores->CiteDS.Close();
+    }
+    EXPECT_TRUE(s.Close());
+    session_.reset();
+    EXPECT_EQ(ListBackups(root).size(), changed ? 1u : 0u);
+  }
+  const std::vector<std::string> backups = ListBackups(root);
+  ASSERT_EQ(backups.size(), 1u);
+  EXPECT_NE(test::ReadText(backups[0]).find("1254"), std::string::npos);
+}
+
+TEST_F(SessionTest, StartThatCannotWriteNamesAStoreWhoseSaveWasCutShort) {
+  BuildContext ctx(*Open().stores, SourceDir(), ui_);
+  RunBuild(ctx, BuildFlags{true, true, true}, [] { return true; });
+  const std::string cite = NativePath(session_->stores->CiteDS.Path());
+  session_.reset();
+  test::WriteText(cite + "-journal", "cut short");
+  ui_.messages.clear();
+  ReadOnlyFolderFS readOnly(dir_.File("root"));
+  Open(&readOnly);
+  EXPECT_EQ(ui_.messages, (std::vector<std::string>{UnwritableFolderMessage(dir_.File("root")),
+                                                    SaveCutShortMessage(cite)}));
+  session_.reset();
+  // A start that can write puts the store right without a word.
+  ui_.messages.clear();
+  Open();
+  EXPECT_TRUE(ui_.messages.empty());
+  session_.reset();
 }
 
 }  // namespace
