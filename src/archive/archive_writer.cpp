@@ -77,7 +77,9 @@ int32_t WriteOccurrences(TDSControl* h, ArchiveOut& out, const ArchiveStatus& st
   out.Line(";     <XNum> <Flags> <Strong>");
   out.Line("; ");
   return ScanCite(h, status, [&](const CiteRec& r) {
-    if (r.use == 0 && r.strongs == 0) return;
+    // A mark alone is the user's too: a record is left out only when it
+    // holds nothing of theirs, or a backup would lose marked occurrences.
+    if (r.use == 0 && r.strongs == 0 && r.flags == 0) return;
     CiteFields(out.Text("+"), r.cite).EndLine();
     out.Text("  ").Number(r.use).Text(" ").Number(r.flags).Text(" ").Number(r.strongs).EndLine();
   });

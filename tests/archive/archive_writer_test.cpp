@@ -28,7 +28,7 @@ class ArchiveWriter : public ::testing::Test {
     test::Fill(s_.ds.XlatDS, std::vector<XlatRec>{full, marked});
     test::Fill(s_.ds.CiteDS, std::vector<CiteRec>{
                                  MakeCite(1, 1, 1, 1, 1, 1, 7225),
-                                 MakeCite(1, 1, 1, 2, 0, 1, 0),  // a flag alone is not kept
+                                 MakeCite(1, 1, 1, 2, 0, 1, 0),  // a mark alone is kept too
                                  MakeCite(1, 1, 1, 3, 0, 0, 1254),
                                  MakeCite(2, 1, 1, 1, 3, 0, 0),
                              });
@@ -51,7 +51,7 @@ constexpr const char* kHead =
     "ORV Archive File\r\n"
     "Version 1.9.1\r\n";
 
-TEST_F(ArchiveWriter, FullArchiveHoldsDefinitionsAndOccurrencesWithSelectionOrNumber) {
+TEST_F(ArchiveWriter, FullArchiveHoldsDefinitionsAndOccurrencesWithSelectionMarkOrNumber) {
   std::vector<std::string> shown;
   ASSERT_EQ(WriteFullArchive(s_.ds, Target(), [&](const std::string& t) { shown.push_back(t); }),
             0);
@@ -75,6 +75,8 @@ TEST_F(ArchiveWriter, FullArchiveHoldsDefinitionsAndOccurrencesWithSelectionOrNu
                                     "; \r\n"
                                     "+1 1 1 1\r\n"
                                     "  1 1 7225\r\n"
+                                    "+1 1 1 2\r\n"
+                                    "  0 1 0\r\n"
                                     "+1 1 1 3\r\n"
                                     "  0 0 1254\r\n"
                                     "+2 1 1 1\r\n"
