@@ -27,6 +27,12 @@ for i in "${!codes[@]}"; do
   } >"$ORV_PROGRAM_DIR/Source/${codes[$i]}.OLF"
 done
 
+# One supplied interlinear source: every command starts as the desktop
+# program's first start does, with it registered and shown on line 1.
+mkdir -p "$ORV_PROGRAM_DIR/Interlinear/KJV-Gloss"
+printf '*BOOK Genesis\r\n*CITE Gen\r\n*LANG English\r\n*WHAT KJV gloss\r\n*L-R\r\n' \
+  >"$ORV_PROGRAM_DIR/Interlinear/KJV-Gloss/GEN.ILT"
+
 "$ORV" build >"$work/build.out" 2>"$work/build.err" || { cat "$work/build.err"; fail "build"; }
 expect_line "$work/build.out" "Building Word && Cite datastores"
 expect_line "$work/build.out" "Compressing Word datastore"
@@ -48,6 +54,10 @@ expect_line "$work/r.out" "Archive successfully read"
 expect_line "$work/c.out" "0 Gen 2:1.1"
 if "$ORV" cite "Gen 9:1" >"$work/c.out" 2>/dev/null; then fail "a chapter past the book's end was read"; fi
 expect_line "$work/c.out" "13"
+"$ORV" prefs show >"$work/p.out" || fail "prefs show"
+expect_line "$work/p.out" "line1 2 KJV gloss"
+expect_line "$work/p.out" "strongs on"
+[[ -f "$ORV_ROOT/Interlinear/KJV-Gloss/GEN.ILT" ]] || fail "the supplied source was not copied"
 "$ORV" words "Gen 1:1" >"$work/w.out" || fail "words"
 [[ $(wc -l <"$work/w.out") -eq 11 ]] || { cat "$work/w.out"; fail "words of Genesis 1"; }
 "$ORV" words Gen 1:2 2 >"$work/w.out" || fail "words with a count"

@@ -1,6 +1,7 @@
 #include "app/cli/cli_session.h"
 
 #include "build/focc_build.h"
+#include "config/first_start.h"
 #include "model/source_reader.h"
 #include "platform/path_map.h"
 #include "platform/program_dir.h"
@@ -8,8 +9,11 @@
 namespace orv::cli {
 
 CliSession::CliSession(std::ostream& out, std::ostream& err, bool yes) : ui(out, err, yes) {
-  ReadSettings(settings, SettingsPath());
+  const bool hadSettings = ReadSettings(settings, SettingsPath());
   programDir = ProgramDir();
+  // The lines the desktop program shows at its first start, so that every
+  // command sees the page as it would.
+  SetUpSuppliedSources(settings, hadSettings, programDir, DataRoot());
   if (!programDir.empty() && programDir.back() != '/') programDir += '/';
   sourceDir = SourceFolder(programDir, settings.DataDir());
   MakeDirectory(DataRoot());

@@ -15,8 +15,10 @@ namespace orv::cli {
 
 class CliSession {
  public:
-  // Reads the settings (a missing file gives the defaults), makes the data
-  // root and the datastore folders, and creates the datastore set.
+  // Reads the settings (a missing file gives the defaults) and sets up the
+  // supplied interlinear lines as a first start of the desktop program does
+  // (in memory; a command that saves the settings keeps them), makes the
+  // data root and the datastore folders, and creates the datastore set.
   // `yes` answers the questions the commands may ask.
   CliSession(std::ostream& out, std::ostream& err, bool yes);
   ~CliSession();
