@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/surface.h"
+
 namespace orv {
 
 // One entry of a file dialog's type list, e.g. {"Text files", "*.txt"}.
@@ -42,10 +44,15 @@ struct ListRequest {
   bool pick = false;
 };
 
-// A font as the font dialog shows and returns it.
+// A font as the font dialog shows and returns it. The dialog always
+// returns the style; the colour only when `withColor` asks it to offer one
+// (otherwise `color` comes back as it went in).
 struct FontChoice {
   std::string name;
-  int size = 0;  // points
+  int size = 0;   // points
+  int style = 0;  // kFontBold | kFontItalic
+  Rgb color = kBlack;
+  bool withColor = false;
 };
 
 class UserInterface {

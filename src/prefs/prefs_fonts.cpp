@@ -5,26 +5,33 @@
 namespace orv {
 namespace {
 
-// The font dialog from `name` and `size`; on confirm both take the choice
-// (a size of 0 or less, from a dialog that gives none, keeps the old one).
-bool Choose(UserInterface& ui, std::string& name, int& size, ViewState* view) {
-  FontChoice choice{name, size};
-  if (!ui.FontDialog(choice)) return false;
-  name = choice.name;
-  if (choice.size > 0) size = choice.size;
-  if (view) view->relayoutNeeded = true;
-  return true;
-}
+// The style bits a page font knows; anything else a dialog sends is dropped.
+constexpr int kFontStyleBits = kFontBold | kFontItalic;
+
+// A size of 0 or less, from a dialog that gives none, keeps the old one.
+int SizeOr(int chosen, int old) { return chosen > 0 ? chosen : old; }
 
 }  // namespace
 
 bool ChooseSettingFont(UserInterface& ui, FontSetting& font, ViewState* view) {
-  return Choose(ui, font.name, font.size, view);
+  FontChoice choice{font.name, font.size};
+  if (!ui.FontDialog(choice)) return false;
+  // The Hebrew fonts are drawn plain (see Settings::DeriveDisplayFont), so
+  // only the name and size are taken.
+  font.name = choice.name;
+  font.size = SizeOr(choice.size, font.size);
+  if (view) view->relayoutNeeded = true;
+  return true;
 }
 
 bool ChooseLineFont(UserInterface& ui, PageFonts& fonts, int n, ViewState* view) {
   FontSpec& page = fonts.line[static_cast<size_t>(n)];
-  return Choose(ui, page.name, page.size, view);
+  FontChoice choice{page.name, page.size, page.style, page.color, true};
+  if (!ui.FontDialog(choice)) return false;
+  page = FontSpec{choice.name, SizeOr(choice.size, page.size), choice.style & kFontStyleBits,
+                  choice.color};
+  if (view) view->relayoutNeeded = true;
+  return true;
 }
 
 }  // namespace orv

@@ -18,8 +18,10 @@ class UserInterface;
 bool ChooseSettingFont(UserInterface& ui, FontSetting& font, ViewState* view);
 
 // XFont1Click, ILFont2Click .. ILFont8Click: the dialog starts with the
-// page font of interlinear line `n` (1..8); on confirm that page font takes
-// the choice and RelayoutNeeded is set. The settings take it on OK.
+// page font of interlinear line `n` (1..8), all its attributes (name, size,
+// style and colour, which the dialog offers too); on confirm that page font
+// takes every chosen attribute at once and RelayoutNeeded is set. The
+// settings take its name and size on OK (they keep no style or colour).
 // Requires: 1 <= n <= kInterlinearLines.
 bool ChooseLineFont(UserInterface& ui, PageFonts& fonts, int n, ViewState* view);
 

@@ -176,26 +176,48 @@ bool SourcesManager::CreateSource(UserInterface& ui, const std::string& identifi
   return true;
 }
 
-bool SourcesManager::DelRef() {
-  if (!DelRefEnabled()) return false;
-  if (mode_ == SourcesMode::kInterlinearTexts) {
-    il_.DeleteInterlinearText(selectedRow_);
-  } else {
-    il_.DeleteTranslationDatabase(selectedRow_);
+std::string DeletedSourceMessage(const std::string& name, const std::vector<int>& lines) {
+  std::string text(lines.size() == 1 ? "Line " : "Lines ");
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text.append(i + 1 == lines.size() ? " and " : ", ");
+    text.append(std::to_string(lines[i]));
   }
+  text.append(" showed the deleted source");
+  // A source without a name (a hand-edited table) is not quoted as "".
+  if (!name.empty()) text.append(" \"").append(name).append("\"");
+  return text.append(lines.size() == 1 ? " and now shows nothing." : " and now show nothing.");
+}
+
+void SourcesManager::DeleteEntry(UserInterface& ui, int position) {
+  const bool ilt = mode_ == SourcesMode::kInterlinearTexts;
+  const int32_t number = ilt ? position : il_.InterlinearCount() + position;
+  const std::string name = il_.SourceName(number);
+  std::vector<int> lines;
+  for (int n = 1; n <= kInterlinearLines; ++n) {
+    if (il_.Selection(n) == number) lines.push_back(n);
+  }
+  if (ilt) {
+    il_.DeleteInterlinearText(position);
+  } else {
+    il_.DeleteTranslationDatabase(position);
+  }
+  // The table has already set those lines to none; without a word the user
+  // would only find an empty line on the page.
+  if (!lines.empty()) ui.Message(DeletedSourceMessage(name, lines));
+}
+
+bool SourcesManager::DelRef(UserInterface& ui) {
+  if (!DelRefEnabled()) return false;
+  DeleteEntry(ui, selectedRow_);
   rows.erase(rows.begin() + (selectedRow_ - 1));
   return true;
 }
 
-void SourcesManager::Close() {
+void SourcesManager::Close(UserInterface& ui) {
   while (rows.size() > 1 && TrimBlanks(rows.back().identifier).empty()) rows.pop_back();
   const bool ilt = mode_ == SourcesMode::kInterlinearTexts;
   for (int i = static_cast<int>(TableOf(il_, mode_).size()); i > EntryCount(); --i) {
-    if (ilt) {
-      il_.DeleteInterlinearText(i);
-    } else {
-      il_.DeleteTranslationDatabase(i);
-    }
+    DeleteEntry(ui, i);
   }
   // Renaming keeps every source's number, so the selections are copied over.
   TILObject renamed;

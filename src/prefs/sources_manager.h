@@ -83,17 +83,22 @@ class SourcesManager {
                     const std::string& typed);
 
   // `BtnDelRefClick`: removes `SelectedRow`'s source from the table (which
-  // keeps the line selections consistent) and its row.
-  bool DelRef();
+  // keeps the line selections consistent) and its row. Lines that showed
+  // the source now show nothing; the user is told which (DeletedSourceMessage).
+  bool DelRef(UserInterface& ui);
 
   // `FormClose`: blank identifiers at the end are dropped (row 1 stays),
-  // then the table is rewritten from the rows.
-  void Close();
+  // then the table is rewritten from the rows. Lines that showed a dropped
+  // source are reported as by DelRef.
+  void Close(UserInterface& ui);
 
  private:
   bool LastRowNamed() const;
   std::string NextLanguage() const;
   bool Refuse(UserInterface& ui, const char* message);
+  // Removes entry `position` (1-based) of this mode's table, telling the
+  // user about the lines that showed it.
+  void DeleteEntry(UserInterface& ui, int position);
 
   TILObject& il_;
   SourcesMode mode_;
@@ -102,6 +107,11 @@ class SourcesManager {
   int maxEntries_;
   int selectedRow_ = 0;
 };
+
+// What the user is told when the source `name` is deleted while `lines`
+// (rising, not empty) showed it, e.g. "Line 3 showed the deleted source
+// "Greek" and now shows nothing." (without the quoted name when it is empty).
+std::string DeletedSourceMessage(const std::string& name, const std::vector<int>& lines);
 
 // The stored path of the native folder `chosen`: relative to `base` when
 // inside it, else full; backslashes, ending in "\".

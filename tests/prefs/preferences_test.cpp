@@ -140,5 +140,36 @@ TEST(PrefsFonts, ConfirmedFontsChangeAtOnceAndCancelKeepsThem) {
   EXPECT_EQ(s.ilFont[5].name, "Arial");  // the setting waits for OK
 }
 
+TEST(PrefsFonts, LineFontsCarryStyleAndColourHebrewFontsNameAndSizeOnly) {
+  test::ScriptedUI ui;
+  Settings s;
+  PageFonts fonts = MakePageFonts(s);
+  fonts.line[3] = FontSpec{"DejaVu Sans", 11, kFontItalic, kBlue};
+  const Rgb teal{0, 128, 128};
+  // A style bit the page does not know is dropped; size 0 keeps the size.
+  ui.font.push_back(FontChoice{"DejaVu Serif", 14, kFontBold | kFontItalic | 8, teal});
+  ui.font.push_back(FontChoice{"Liberation Serif", 0, kFontBold, kRed});
+  ui.font.push_back(FontChoice{"Ezra SIL", 18, kFontBold, kRed});
+  ASSERT_TRUE(ChooseLineFont(ui, fonts, 3, nullptr));
+  EXPECT_EQ(fonts.line[3], (FontSpec{"DejaVu Serif", 14, kFontBold | kFontItalic, teal}));
+  ASSERT_TRUE(ChooseLineFont(ui, fonts, 3, nullptr));
+  EXPECT_EQ(fonts.line[3], (FontSpec{"Liberation Serif", 14, kFontBold, kRed}));
+  ASSERT_TRUE(ChooseSettingFont(ui, s.modernFont, nullptr));
+  EXPECT_EQ(s.modernFont, (FontSetting{18, "Ezra SIL"}));
+  ASSERT_EQ(ui.fontsAsked.size(), 3u);
+  const FontChoice& line = ui.fontsAsked[0];  // the dialog starts from the page font
+  EXPECT_EQ(line.name, "DejaVu Sans");
+  EXPECT_EQ(line.size, 11);
+  EXPECT_EQ(line.style, kFontItalic);
+  EXPECT_EQ(line.color, kBlue);
+  EXPECT_TRUE(line.withColor);
+  EXPECT_FALSE(ui.fontsAsked[2].withColor);
+
+  // OK stores the name and size and leaves the page font's style and colour.
+  ApplyPreferences(ShowPreferences(s, false), PrefsTarget{s, &fonts});
+  EXPECT_EQ(s.ilFont[2], (FontSetting{14, "Liberation Serif"}));
+  EXPECT_EQ(fonts.line[3], (FontSpec{"Liberation Serif", 14, kFontBold, kRed}));
+}
+
 }  // namespace
 }  // namespace orv

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "model/books.h"
 #include "support/scripted_ui.h"
@@ -98,7 +100,7 @@ TEST_F(SourcesManagerTest, TenEntriesDisableAddRefUntilOneIsDeleted) {
   EXPECT_THAT(ui_.messages, ElementsAre(kTableFullMessage, kTableFullMessage));
   EXPECT_FALSE(fs::exists(Root() + "/t12"));
   EXPECT_TRUE(m.SelectCell(4, 0));
-  EXPECT_TRUE(m.DelRef());
+  EXPECT_TRUE(m.DelRef(ui_));
   EXPECT_TRUE(m.AddRefEnabled());
   EXPECT_EQ(m.EntryCount(), 9);
   EXPECT_EQ(m.rows[3].identifier, "t5");
@@ -114,15 +116,73 @@ TEST_F(SourcesManagerTest, DelRefNeverTakesTheFirstRowAndKeepsSelectionsInStep) 
   EXPECT_FALSE(m.DelRefEnabled());
   EXPECT_TRUE(m.SelectCell(1, 1));
   EXPECT_FALSE(m.DelRefEnabled());
-  EXPECT_FALSE(m.DelRef());
+  EXPECT_FALSE(m.DelRef(ui_));
   EXPECT_TRUE(m.SelectCell(2, 0));
-  EXPECT_TRUE(m.DelRef());
-  m.Close();
+  EXPECT_TRUE(m.DelRef(ui_));
+  m.Close(ui_);
   EXPECT_EQ(il_.InterlinearCount(), 1);
   EXPECT_EQ(il_.Selection(1), 1);
   EXPECT_EQ(il_.Selection(2), 0);
   EXPECT_EQ(il_.Selection(3), 2);
   EXPECT_EQ(il_.SourceName(2), "Translation DB");
+}
+
+TEST_F(SourcesManagerTest, DeletingASourceALineShowsNamesTheLines) {
+  struct Case {
+    SourcesMode mode;
+    int row;                  // the row deleted, in the mode's table
+    bool byClosing;           // its identifier cleared and the dialog closed
+    std::vector<int> before;  // lines 1..6
+    std::vector<int> after;
+    std::vector<std::string> messages;
+  };
+  // Texts: 1 "ILT Translation", 2 "B", 3 "C"; databases: 4 "Translation DB", 5 "E".
+  const Case cases[] = {
+      {SourcesMode::kInterlinearTexts,
+       2,
+       false,
+       {1, 2, 3, 4, 2, 5},
+       {1, 0, 2, 3, 0, 4},
+       {"Lines 2 and 5 showed the deleted source \"B\" and now show nothing."}},
+      {SourcesMode::kInterlinearTexts, 2, false, {1, 3, 4, 5, 3, 0}, {1, 2, 3, 4, 2, 0}, {}},
+      {SourcesMode::kTranslationDatabases,
+       2,
+       false,
+       {5, 2, 5, 4, 5, 1},
+       {0, 2, 0, 4, 0, 1},
+       {"Lines 1, 3 and 5 showed the deleted source \"E\" and now show nothing."}},
+      {SourcesMode::kInterlinearTexts,
+       3,
+       true,
+       {1, 2, 3, 4, 5, 0},
+       {1, 2, 0, 3, 4, 0},
+       {"Line 3 showed the deleted source \"C\" and now shows nothing."}},
+  };
+  for (const Case& c : cases) {
+    TILObject il;
+    il.AddInterlinearText("ILT Translation", "English", "ILT_X\\");
+    il.AddInterlinearText("B", "English", "B\\");
+    il.AddInterlinearText("C", "English", "C\\");
+    il.AddTranslationDatabase("Translation DB", "English", "Xlat_English\\");
+    il.AddTranslationDatabase("E", "English", "E\\");
+    for (int n = 1; n <= 6; ++n) il.SetSelection(n, c.before[size_t(n - 1)]);
+    test::ScriptedUI ui;
+    SourcesManager m(il, c.mode, Prog(), Root());
+    if (c.byClosing) {
+      m.rows[size_t(c.row - 1)].identifier = " ";
+    } else {
+      ASSERT_TRUE(m.SelectCell(c.row, 0));
+      ASSERT_TRUE(m.DelRef(ui));
+    }
+    m.Close(ui);
+    EXPECT_EQ(ui.messages, c.messages) << "row " << c.row;
+    for (int n = 1; n <= 6; ++n) {
+      EXPECT_EQ(il.Selection(n), c.after[size_t(n - 1)]) << "row " << c.row << ", line " << n;
+    }
+    EXPECT_EQ(il.SourceCount(), 4);
+  }
+  EXPECT_EQ(DeletedSourceMessage("", {4}),
+            "Line 4 showed the deleted source and now shows nothing.");
 }
 
 TEST_F(SourcesManagerTest, ClosingDropsBlankIdentifiersAtTheEndOnly) {
@@ -133,7 +193,7 @@ TEST_F(SourcesManagerTest, ClosingDropsBlankIdentifiersAtTheEndOnly) {
   m.rows[3].identifier = "";    // the end
   m.rows[2].identifier = "Renamed";
   m.rows[2].language = std::string(30, 'L');
-  m.Close();
+  m.Close(ui_);
   ASSERT_EQ(il_.InterlinearCount(), 3);
   EXPECT_EQ(il_.InterlinearTexts()[1].name, "  ");
   EXPECT_EQ(il_.InterlinearTexts()[2].name, "Renamed");
@@ -144,7 +204,7 @@ TEST_F(SourcesManagerTest, ClosingDropsBlankIdentifiersAtTheEndOnly) {
   // Row 1, the text the program relies on, is never dropped.
   SourcesManager again = Manager();
   for (SourceRow& r : again.rows) r.identifier.clear();
-  again.Close();
+  again.Close(ui_);
   EXPECT_EQ(il_.InterlinearCount(), 1);
 }
 

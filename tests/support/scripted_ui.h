@@ -31,6 +31,7 @@ class ScriptedUI : public UserInterface {
   std::deque<std::optional<std::string>> saveFile;  // native path or Cancel
   std::deque<std::optional<std::string>> openFile;
   std::deque<std::optional<std::string>> folder;
+  // A queued font is returned whole: name, size, style and colour.
   std::deque<std::optional<FontChoice>> font;
   // The line chosen in each list dialog; with none queued a list is closed
   // without a choice (a list is often shown only to be read).
@@ -44,6 +45,8 @@ class ScriptedUI : public UserInterface {
   FileDialogRequest lastFileRequest;
   // Every list dialog shown, in order.
   std::vector<ListRequest> lists;
+  // The font every font dialog started from, in order.
+  std::vector<FontChoice> fontsAsked;
   int waitDepth = 0;     // current nesting of SetWaitCursor
   int maxWaitDepth = 0;  // deepest nesting seen
 
@@ -116,6 +119,7 @@ class ScriptedUI : public UserInterface {
 
   bool FontDialog(FontChoice& choice) override {
     calls.push_back("FontDialog: " + choice.name);
+    fontsAsked.push_back(choice);
     return Take(font, "FontDialog", choice.name, choice);
   }
 

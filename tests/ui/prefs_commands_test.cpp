@@ -123,6 +123,61 @@ TEST_F(PrefsCommandsTest, SourcesManagerAddsARowThatTheLineListsShow) {
   EXPECT_EQ(S().il.InterlinearTexts()[1].language, "Greek");
 }
 
+TEST_F(PrefsCommandsTest, LineFontTakesStyleAndColourAndTheSpacingEditsStayHidden) {
+  const Rgb teal{0, 128, 128};
+  ui_.font.push_back(FontChoice{"DejaVu Serif", 14, kFontBold | kFontItalic, teal});
+  PageFonts& fonts = form_->GetSession().layout.fonts;
+  fonts.line[6].color = kGreen;
+  const PageFonts before = fonts;
+  const FontSetting setting = S().ilFont[5];
+  prefs = [&](TPreferences& p) {
+    for (const char* name : {"HeadSp", "WordSp", "RowSp", "Indent", "Footer", "XlatSp", "TitlSp"}) {
+      auto* edit = p.findChild<QLineEdit*>(name);
+      ASSERT_NE(edit, nullptr) << name;
+      EXPECT_TRUE(edit->isHidden() && !edit->isEnabled()) << name;
+    }
+    EXPECT_EQ(p.LineFont[5]->text(), "IL6 Font");
+    p.LineFont[5]->click();
+    p.Cancel->click();
+  };
+  Run("Preferences1");
+  ASSERT_EQ(ui_.fontsAsked.size(), 1u);
+  EXPECT_EQ(ui_.fontsAsked[0].color, kGreen);  // started from line 6's page font
+  EXPECT_TRUE(ui_.fontsAsked[0].withColor);
+  for (size_t n = 1; n <= kInterlinearLines; ++n) {
+    if (n != 6) {
+      EXPECT_EQ(fonts.line[n], before.line[n]) << n;
+    }
+  }
+  EXPECT_EQ(fonts.line[6], (FontSpec{"DejaVu Serif", 14, kFontBold | kFontItalic, teal}));
+  EXPECT_EQ(S().ilFont[5], setting);  // the setting waits for OK
+}
+
+TEST_F(PrefsCommandsTest, DelRefOfASourceLinesShowTellsWhichLinesLostIt) {
+  S().il.AddInterlinearText("Greek", "Greek", "Greek\\");
+  S().il.SetSelection(2, 2);
+  S().il.SetSelection(5, 2);
+  S().il.SetSelection(3, 3);  // the database, behind the two texts
+  sources = [](TSources& s) {
+    s.SG1->setCurrentCell(1, 0);
+    s.BtnDelRef->click();
+    s.BtnDone->click();
+  };
+  prefs = [](TPreferences& p) {
+    p.BtnILT->click();
+    EXPECT_EQ(p.CBILTSelect[2]->currentText(), "Translation DB");
+    EXPECT_EQ(p.CBILTSelect[4]->currentText(), "(none)");
+    p.OK->click();
+  };
+  Run("Preferences1");
+  EXPECT_THAT(
+      ui_.messages,
+      ElementsAre("Lines 2 and 5 showed the deleted source \"Greek\" and now show nothing."));
+  EXPECT_EQ(S().il.Selection(2), 0);
+  EXPECT_EQ(S().il.Selection(5), 0);
+  EXPECT_EQ(S().il.Selection(3), 2);
+}
+
 TEST_F(PrefsCommandsTest, ArchiveWrittenFromTheDialogReadsBack) {
   const std::string file = dir_.File("root/all.TXT");
   ui_.saveFile.push_back(file);

@@ -71,7 +71,7 @@ int CmdSources(const Args& args, std::ostream& out, std::ostream& err) {
   } else if (action == "delete") {
     const int row = EntryNumber(args[2]);
     manager.SelectCell(row, 0);
-    done = manager.DelRef();
+    done = manager.DelRef(session.ui);
     if (!done) session.ui.Message(row == 1 ? kFirstEntryMessage : kNoSuchEntryMessage);
   } else {
     std::error_code ec;
@@ -83,7 +83,7 @@ int CmdSources(const Args& args, std::ostream& out, std::ostream& err) {
     done = manager.AddDirectory(session.ui, dir.string());
   }
   if (!done) return 1;
-  manager.Close();
+  manager.Close(session.ui);
   if (!SaveSettings(session.settings, err)) return 1;
   List(il, out);
   return 0;

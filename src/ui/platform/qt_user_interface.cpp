@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
 
+#include "ui/platform/font_color_dialog.h"
 #include "ui/platform/qt_surface.h"
 #include "ui/platform/vlist.h"
 
@@ -123,11 +123,20 @@ bool QtUserInterface::FontDialog(FontChoice& font) {
   QString shown = ResolveFont(font.name).family;
   QFont start(shown);
   if (font.size > 0) start.setPointSize(font.size);
-  bool ok = false;
-  QFont chosen = QFontDialog::getFont(&ok, start, parent_);
-  if (!ok) return false;
+  start.setBold(font.style & kFontBold);
+  start.setItalic(font.style & kFontItalic);
+  FontColorDialog dialog(start, QColor(font.color.red, font.color.green, font.color.blue),
+                         font.withColor, parent_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  const QFont chosen = dialog.SelectedFont();
   if (chosen.family().compare(shown, Qt::CaseInsensitive) != 0) font.name = S(chosen.family());
   font.size = chosen.pointSize();
+  font.style = (chosen.bold() ? kFontBold : 0) | (chosen.italic() ? kFontItalic : 0);
+  if (font.withColor) {
+    const QColor c = dialog.SelectedColor();
+    font.color = Rgb{static_cast<uint8_t>(c.red()), static_cast<uint8_t>(c.green()),
+                     static_cast<uint8_t>(c.blue())};
+  }
   return true;
 }
 

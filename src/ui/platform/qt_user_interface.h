@@ -39,9 +39,11 @@ class QtUserInterface : public UserInterface {
   bool SaveFileDialog(const FileDialogRequest& request, std::string& path) override;
   bool OpenFileDialog(const FileDialogRequest& request, std::string& path) override;
   bool SelectFolder(const std::string& caption, std::string& folder) override;
-  // Starts from the installed font that `font.name` stands for; when the
-  // user keeps that font (changing only the size), the name stays as it
-  // was, so "Orvane Hebrew" does not turn into the family drawn for it.
+  // Starts from the installed font that `font.name` stands for, in its
+  // style; when the user keeps that font (changing only size or style),
+  // the name stays as it was, so "Orvane Hebrew" does not turn into the
+  // family drawn for it. Offers a colour when `font.withColor` asks for one
+  // (FontColorDialog).
   bool FontDialog(FontChoice& font) override;
   // The list dialog TAList, modal to the parent window.
   int ShowList(const ListRequest& request) override;

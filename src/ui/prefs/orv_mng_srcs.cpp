@@ -95,7 +95,7 @@ void TSources::BtnAddRefClick() {
 }
 
 void TSources::BtnDelRefClick() {
-  if (m_.DelRef()) ShowRows();
+  if (m_.DelRef(ui_)) ShowRows();
 }
 
 void TSources::BtnDoneClick() { accept(); }

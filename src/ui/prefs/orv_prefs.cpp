@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "model/datastore_set.h"
 #include "prefs/prefs_fonts.h"
@@ -95,6 +96,28 @@ QWidget* TPreferences::LayoutTab() {
   auto* layout = new QFormLayout(tab);
   layout->addRow("Title Size", TitleSz);
   layout->addRow("Chapter Size", ChapSz);
+  // The spacing edits are kept on the form but never shown or read: the
+  // page computes its spacing from the fonts.
+  static constexpr std::array<std::pair<const char*, const char*>, kSpacingEdits> kSpacing{{
+      {"HeadSp", "Header Space"},
+      {"WordSp", "Word Space"},
+      {"RowSp", "Row Space"},
+      {"Indent", "Indent"},
+      {"Footer", "Footer"},
+      {"XlatSp", "Xlat Space"},
+      {"TitlSp", "Title Space"},
+  }};
+  for (size_t i = 0; i < kSpacing.size(); ++i) {
+    QLineEdit* edit = Make<QLineEdit>(kSpacing[i].first, tab);
+    auto* label = new QLabel(kSpacing[i].second, tab);
+    label->setBuddy(edit);
+    layout->addRow(label, edit);
+    for (QWidget* w : std::initializer_list<QWidget*>{label, edit}) {
+      w->setEnabled(false);
+      w->hide();
+    }
+    SpacingEdit[i] = edit;
+  }
   return tab;
 }
 
@@ -224,7 +247,7 @@ void TPreferences::ManageSources(SourcesMode mode) {
     SourcesManager manager(s_.settings.il, mode, s_.programDir, s_.dataRoot);
     TSources dialog(manager, ui_, this);
     s_.runModal ? s_.runModal(dialog) : dialog.exec();
-    manager.Close();
+    manager.Close(ui_);
   }
   if (!(s_.settings.il == before)) sourcesChanged_ = true;
   FillLineLists(controls_, s_.settings.il);

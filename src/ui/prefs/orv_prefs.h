@@ -27,6 +27,9 @@ class UserInterface;
 
 namespace orv::ui {
 
+// The "Layout" tab's spacing edits.
+inline constexpr size_t kSpacingEdits = 7;
+
 // What the dialog works on: the session's settings, page fonts,
 // datastores and view state, and the window's ways of acting.
 struct PrefsSession {
@@ -72,6 +75,9 @@ class TPreferences : public QDialog {
   QButtonGroup* RGTheoItems;
   QLineEdit* TitleSz;
   QLineEdit* ChapSz;
+  // HeadSp, WordSp, RowSp, Indent, Footer, XlatSp, TitlSp: hidden, disabled
+  // and without effect.
+  std::array<QLineEdit*, kSpacingEdits> SpacingEdit;
   QComboBox* CBHebrew;
   std::array<QComboBox*, kInterlinearLines> CBILTSelect;  // CBILTSelect1..8
   QPushButton* HebrewFont;
