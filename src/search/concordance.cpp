@@ -47,7 +47,7 @@ void PutCite(ReportFile& file, Citation cite) {
 }
 
 // The word records from the first on; false when a read failed.
-bool PutWords(ReportFile& file, TDSControl* h) {
+bool PutWords(ReportFile& file, TDSControl* h, ReportTicker& ticker) {
   std::string previous;
   bool first = true;
   int onLine = 0;
@@ -67,21 +67,25 @@ bool PutWords(ReportFile& file, TDSControl* h) {
     }
     PutCite(file, rec.cite);
     ++onLine;
+    ticker.Step();
   }
+  ticker.End();
   return !IsReadError(code);
 }
 
 }  // namespace
 
-ReportOutcome WriteConcordance(DatastoreSet& set, UserInterface& ui, const std::string& path) {
+ReportOutcome WriteConcordance(DatastoreSet& set, UserInterface& ui, const std::string& path,
+                               const ReportProgress& progress) {
   OpenStore word(set.WordDS);
   if (!word.HasRecords()) {
     ui.Message(kErrorAccessingDatastore);
     return ReportOutcome::kUnreadable;
   }
-  return WriteReport(ui, path, kCannotCreateConcordance, [&word](ReportFile& file) {
+  ReportTicker ticker(progress, DSCount(word.h()));
+  return WriteReport(ui, path, kCannotCreateConcordance, [&word, &ticker](ReportFile& file) {
     PutHeader(file);
-    if (!PutWords(file, word.h())) return false;
+    if (!PutWords(file, word.h(), ticker)) return false;
     file.EndLine();
     return true;
   });

@@ -27,8 +27,10 @@ inline constexpr const char kCannotCreateConcordance[] = "Cannot create concorda
 // WORD is opened and closed again (never created). Messages:
 // kErrorAccessingDatastore when WORD is missing or empty (nothing written) or a read fails half-way
 // (the report so far is kept, without its final line end); kCannotCreateConcordance when the file
-// cannot be made or written (nothing of it written). The wait cursor is on while it writes.
-ReportOutcome WriteConcordance(DatastoreSet& set, UserInterface& ui, const std::string& path);
+// cannot be made or written (nothing of it written). The wait cursor is on while it writes;
+// `progress`, when given, hears how far it has come.
+ReportOutcome WriteConcordance(DatastoreSet& set, UserInterface& ui, const std::string& path,
+                               const ReportProgress& progress = {});
 
 // `Concordance1Click`'s work: the save dialog (kConcordanceName in the data
 // root), then WriteConcordance.

@@ -23,7 +23,7 @@ bool SameVerse(Citation a, Citation b) {
 
 // The FOCC records from the first on; false when a read failed. Ends with
 // the final line end either way.
-bool PutVerses(ReportFile& file, TDSControl* h) {
+bool PutVerses(ReportFile& file, TDSControl* h, ReportTicker& ticker) {
   Citation verse = kNoVerse;
   int onLine = 1;  // so that the report begins with a line end
   FoccRec rec;
@@ -42,14 +42,17 @@ bool PutVerses(ReportFile& file, TDSControl* h) {
     file.Blanks(2);
     file.Padded(rec.word.View(), kWordColumn);
     ++onLine;
+    ticker.Step();
   }
+  ticker.End();
   file.EndLine();
   return !IsReadError(code);
 }
 
 }  // namespace
 
-ReportOutcome WriteFirstOccurrences(DatastoreSet& set, UserInterface& ui, const std::string& path) {
+ReportOutcome WriteFirstOccurrences(DatastoreSet& set, UserInterface& ui, const std::string& path,
+                                    const ReportProgress& progress) {
   // The report is of the whole text whatever the page marks: another view
   // (or none) is no reason to refuse it.
   TDSControl* h = set.CurrentFOccView() == FOccView::kText ? set.ActiveFOcc() : nullptr;
@@ -62,8 +65,9 @@ ReportOutcome WriteFirstOccurrences(DatastoreSet& set, UserInterface& ui, const 
     ui.Message(kErrorAccessingDatastore);
     return ReportOutcome::kUnreadable;
   }
+  ReportTicker ticker(progress, DSCount(h));
   return WriteReport(ui, path, kCannotCreateFirstOccurrences,
-                     [h](ReportFile& file) { return PutVerses(file, h); });
+                     [h, &ticker](ReportFile& file) { return PutVerses(file, h, ticker); });
 }
 
 ReportOutcome RunFirstOccurrences(DatastoreSet& set, UserInterface& ui) {

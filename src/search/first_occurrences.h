@@ -28,8 +28,10 @@ inline constexpr const char kCannotCreateFirstOccurrences[] = "Cannot create fir
 // Messages: kErrorAccessingDatastore when FOCC is missing or empty
 // (nothing written) or a read fails half-way (the report so far is kept,
 // with its final line end); kCannotCreateFirstOccurrences when the file
-// cannot be made or written (nothing of it written).
-ReportOutcome WriteFirstOccurrences(DatastoreSet& set, UserInterface& ui, const std::string& path);
+// cannot be made or written (nothing of it written). `progress`, when
+// given, hears how far it has come.
+ReportOutcome WriteFirstOccurrences(DatastoreSet& set, UserInterface& ui, const std::string& path,
+                                    const ReportProgress& progress = {});
 
 // `Firstoccurance1Click`'s work: the save dialog (kFirstOccurrencesName in
 // the data root), then WriteFirstOccurrences.

@@ -4,6 +4,7 @@
 // place of an older one. Lines end in CR LF.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -22,6 +23,29 @@ enum class ReportOutcome {
   kCannotCreate,  // the file could not be made or written: nothing of it in place
   kUnreadable,    // the datastore could not be opened: nothing written
   kPartial,       // a read failed half-way: the report so far is in place
+};
+
+// How far a report has come: records written and records in all. Called
+// every kReportProgressStep records and once at the end.
+using ReportProgress = std::function<void(int64_t done, int64_t total)>;
+inline constexpr int64_t kReportProgressStep = 8192;
+
+// Counts a report's records for its ReportProgress (which may be empty).
+class ReportTicker {
+ public:
+  ReportTicker(const ReportProgress& progress, int64_t total)
+      : progress_(progress), total_(total) {}
+  void Step() {
+    if (progress_ && ++done_ % kReportProgressStep == 0) progress_(done_, total_);
+  }
+  void End() const {
+    if (progress_) progress_(done_, total_);
+  }
+
+ private:
+  const ReportProgress& progress_;
+  int64_t total_;
+  int64_t done_ = 0;
 };
 
 class ReportFile {

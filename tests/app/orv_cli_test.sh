@@ -40,6 +40,20 @@ expect_line "$work/build.out" "WORD $((39 * 13))"
 expect_line "$work/build.out" "CITE $((39 * 13))"
 expect_line "$work/build.out" "BOOK $((39 * 2))"
 [[ -f "$ORV_ROOT/Source/WORD.XRD" ]] || fail "WORD.XRD not under the data root"
+[[ ! -s "$work/build.err" ]] || { cat "$work/build.err"; fail "build showed progress off a terminal"; }
+
+# Long tasks show their progress on a terminal only (script gives them one).
+if command -v script >/dev/null; then
+  script -qec "$ORV concordance $work/c1.txt" /dev/null | tr '\r' '\n' >"$work/tty.out"
+  grep -q "^concordance: $((39 * 13))/$((39 * 13)) (100%)" "$work/tty.out" ||
+    { cat "$work/tty.out"; fail "no progress on a terminal"; }
+  script -qec "$ORV build --book" /dev/null | tr '\r' '\n' >"$work/tty.out"
+  grep -q "^Building Book datastore: Book 39: 39/39 (100%)" "$work/tty.out" ||
+    { cat "$work/tty.out"; fail "no build progress on a terminal"; }
+fi
+"$ORV" concordance "$work/c2.txt" >"$work/c.out" 2>&1 || fail "concordance"
+[[ ! -s "$work/c.out" ]] || { cat "$work/c.out"; fail "concordance said something off a terminal"; }
+cmp -s "$work/c2.txt" "$work/c1.txt" || [[ ! -f "$work/c1.txt" ]] || fail "the two reports differ"
 
 "$ORV" verify >"$work/verify.out" 2>&1 || { cat "$work/verify.out"; fail "verify"; }
 expect_line "$work/verify.out" "BOOK datastore is good"

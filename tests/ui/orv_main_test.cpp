@@ -92,7 +92,8 @@ TEST_F(MainWindowTest, MenusCaptionsAndShortcuts) {
   EXPECT_EQ(tops, (std::vector<std::string>{"&File", "&Edit", "&View", "&Tools", "&Help"}));
   auto menu = [&](int i) { return f.menuBar()->actions()[i]->menu(); };
   EXPECT_EQ(Captions(menu(0)),
-            (std::vector<std::string>{"Print Page", "&Print Chapter", "-", "E&xit [Ctrl+Q]"}));
+            (std::vector<std::string>{"&Import… [Ctrl+I] (off)", "-", "Print Page",
+                                      "&Print Chapter", "-", "E&xit [Ctrl+Q]"}));
   EXPECT_EQ(Captions(menu(1)),
             (std::vector<std::string>{"&Find [Ctrl+F]", "Find &Next [F3]", "&Browse DB",
                                       "&Search", "-", "&Preferences"}));

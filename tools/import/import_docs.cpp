@@ -61,7 +61,7 @@ constexpr Para kReadme[] = {
     {Style::kItem, "orv archive read FILE",
      "reads an archive back; read-strongs reads Strong's numbers."},
     {Style::kItem, "orv archive default-strongs", "gives every word the supplied Strong's number."},
-    {Style::kItem, "orv import [--hebrew DIR] [--only hebrew,kjv,dictionary,docs]",
+    {Style::kItem, "orv import [--hebrew DIR] [--only hebrew,kjv,dictionary,docs,interlinear]",
      "writes the supplied data into the program folder."},
     {Style::kText, nullptr,
      "Settings are read from ORV.INI in the data root (the folder named by ORV_ROOT); the supplied "

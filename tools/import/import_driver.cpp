@@ -13,6 +13,7 @@
 #include "import/import_hebrew.h"
 #include "import/import_interlinear.h"
 #include "import/import_kjv.h"
+#include "model/books.h"
 
 namespace orv {
 namespace fs = std::filesystem;
@@ -94,7 +95,8 @@ bool ParseImportParts(const std::string& list, ImportOptions& options, std::stri
 }
 
 ImportResult RunImport(const ImportOptions& options,
-                       const std::function<void(const std::string&)>& log) {
+                       const std::function<void(const std::string&)>& log,
+                       const ImportProgress& progress) {
   std::error_code ec;
   fs::path program(options.programDir);
   fs::create_directories(program, ec);
@@ -112,29 +114,32 @@ ImportResult RunImport(const ImportOptions& options,
   struct Part {
     bool wanted;
     const char* label;
-    std::function<ImportResult()> run;
+    int steps;  // kBookCount for a part that reports each book, else 1
+    std::function<ImportResult(const ImportBookDone&)> run;
     std::function<std::string()> detail = nullptr;  // a second report line, when any
   };
   const Part parts[] = {
-      {options.hebrew, "Hebrew text and Strong's numbers",
-       [&] {
+      {options.hebrew, "Hebrew text and Strong's numbers", kBookCount,
+       [&](const ImportBookDone& bookDone) {
          return ImportHebrew(options.hebrewDir, out, nullptr,
-                             options.interlinear ? &hebrewBooks : nullptr);
+                             options.interlinear ? &hebrewBooks : nullptr, bookDone);
        }},
-      {options.kjv, "King James text",
-       [&] { return ImportKjv((hebrewDir / "VerseMap.xml").string(), out); }},
-      {options.dictionary, "Strong's dictionary",
-       [&] {
+      {options.kjv, "King James text", kBookCount,
+       [&](const ImportBookDone& bookDone) {
+         return ImportKjv((hebrewDir / "VerseMap.xml").string(), out, "", bookDone);
+       }},
+      {options.dictionary, "Strong's dictionary", 1,
+       [&](const ImportBookDone&) {
          ImportResult r = ImportDictionary(out);
          return r.ok ? WriteSupplement(out) : r;
        }},
-      {options.docs, "Documents", [&] { return WriteDocs(out); }},
+      {options.docs, "Documents", 1, [&](const ImportBookDone&) { return WriteDocs(out); }},
       // The King James text of this run when it made one, else the one in place.
-      {options.interlinear, "Interlinear lines",
-       [&] {
+      {options.interlinear, "Interlinear lines", kBookCount,
+       [&](const ImportBookDone& bookDone) {
          return ImportInterlinear(options.hebrewDir,
                                   (options.kjv ? out : program.string() + "/") + "KJV/", out,
-                                  &lineTimes, &hebrewBooks);
+                                  &lineTimes, &hebrewBooks, bookDone);
        },
        [&] {
          return std::string("  reading ")
@@ -147,15 +152,36 @@ ImportResult RunImport(const ImportOptions& options,
              .append(Seconds(lineTimes.transliteration));
        }},
   };
+  int total = 0;
+  for (const Part& p : parts) total += p.wanted ? p.steps : 0;
+  int done = 0;
+  bool stopped = false;
+  // Once asked to stop, every later question gets the same answer, so a
+  // part that ignores one answer still stops at its next step.
+  auto goOn = [&](const std::string& label) {
+    if (!stopped && progress && !progress(label, done, total)) stopped = true;
+    return !stopped;
+  };
   auto start = std::chrono::steady_clock::now();
   for (const Part& p : parts) {
     if (!p.wanted) continue;
+    if (!goOn(p.label)) return ImportResult::Fail(kImportStopped);
     auto t0 = std::chrono::steady_clock::now();
-    ImportResult r = p.run();
+    const int partStart = done;
+    ImportResult r = p.run([&](int) {
+      ++done;
+      return goOn(p.label);
+    });
+    if (stopped) return ImportResult::Fail(kImportStopped);
     if (!r.ok) return r;
+    done = partStart + p.steps;
+    if (p.steps == 1 && !goOn(p.label)) return ImportResult::Fail(kImportStopped);
     if (log) log(std::string(p.label) + ": " + Seconds(std::chrono::steady_clock::now() - t0));
     if (log && p.detail) log(p.detail());
   }
+  if (!goOn(kMovingIntoPlace)) return ImportResult::Fail(kImportStopped);
+  // From here on nothing asks to stop: the moves are renames within one
+  // folder and are not left half done by a cancel.
   ImportResult moved = MoveIntoPlace(staging.path(), program);
   if (!moved.ok) return moved;
   if (log) log("Import finished: " + Seconds(std::chrono::steady_clock::now() - start));

@@ -36,7 +36,8 @@ std::string OshbFileName(int book) {
 }
 
 ImportResult ImportHebrew(const std::string& oshbDir, const std::string& outDir,
-                          HebrewImportStats* stats, std::vector<OshbBook>* books) {
+                          HebrewImportStats* stats, std::vector<OshbBook>* books,
+                          const ImportBookDone& bookDone) {
   const fs::path in(oshbDir);
   const fs::path out(outDir);
   std::error_code ec;
@@ -63,6 +64,7 @@ ImportResult ImportHebrew(const std::string& oshbDir, const std::string& outDir,
       }
     }
     if (books) books->push_back(std::move(text));
+    if (bookDone && !bookDone(book)) return ImportResult::Fail(kImportStopped);
   }
   ImportResult r = WriteFile(out / "Strongs.dat", strongs);
   if (r.ok && stats) *stats = counts;

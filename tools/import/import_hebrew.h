@@ -29,9 +29,10 @@ std::string OshbFileName(int book);
 // a file that cannot be written; the files written so far are left for the
 // caller to discard. `stats`, when given, receives the counts; `books`, when
 // given, the 39 books as read (so that the interlinear lines need not read
-// the XML again).
+// the XML again). `bookDone` hears of each book written.
 ImportResult ImportHebrew(const std::string& oshbDir, const std::string& outDir,
                           HebrewImportStats* stats = nullptr,
-                          std::vector<OshbBook>* books = nullptr);
+                          std::vector<OshbBook>* books = nullptr,
+                          const ImportBookDone& bookDone = nullptr);
 
 }  // namespace orv

@@ -81,7 +81,8 @@ std::array<std::string, kSuppliedSources.size()> InterlinearBookTexts(
 
 ImportResult ImportInterlinear(const std::string& oshbDir, const std::string& kjvDir,
                                const std::string& outDir, InterlinearTimes* times,
-                               const std::vector<OshbBook>* hebrew) {
+                               const std::vector<OshbBook>* hebrew,
+                               const ImportBookDone& bookDone) {
   if (oshbDir.empty()) {
     return ImportResult::Fail(
         "The interlinear lines are made from the Hebrew XML: name its folder with --hebrew DIR "
@@ -117,6 +118,7 @@ ImportResult ImportInterlinear(const std::string& oshbDir, const std::string& kj
       ImportResult written = WriteText(dirs[s] / (BookCode(b) + ".ILT"), texts[s]);
       if (!written.ok) return written;
     }
+    if (bookDone && !bookDone(b)) return ImportResult::Fail(kImportStopped);
   }
   if (times) *times = t;
   return {};

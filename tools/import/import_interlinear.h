@@ -43,9 +43,10 @@ std::array<std::string, kSuppliedSources.size()> InterlinearBookTexts(
 // the KJV import makes first) or a file that cannot be written; the files
 // written so far are left for the caller to discard. `hebrew`, when it
 // holds the 39 books (as ImportHebrew gave them), is used instead of
-// reading them again.
+// reading them again. `bookDone` hears of each book written.
 ImportResult ImportInterlinear(const std::string& oshbDir, const std::string& kjvDir,
                                const std::string& outDir, InterlinearTimes* times = nullptr,
-                               const std::vector<OshbBook>* hebrew = nullptr);
+                               const std::vector<OshbBook>* hebrew = nullptr,
+                               const ImportBookDone& bookDone = nullptr);
 
 }  // namespace orv

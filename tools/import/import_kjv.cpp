@@ -99,7 +99,7 @@ std::string FindKjvModule() {
 }
 
 ImportResult ImportKjv(const std::string& verseMapPath, const std::string& outDir,
-                       const std::string& swordModule) {
+                       const std::string& swordModule, const ImportBookDone& bookDone) {
   const std::filesystem::path hebrewDir = std::filesystem::path(verseMapPath).parent_path();
   VerseMap map;
   ImportResult loaded = map.Load(verseMapPath);
@@ -157,6 +157,7 @@ ImportResult ImportKjv(const std::string& verseMapPath, const std::string& outDi
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.close();
     if (!out) return ImportResult::Fail(file.string() + ": cannot be written");
+    if (bookDone && !bookDone(b)) return ImportResult::Fail(kImportStopped);
   }
   return {};
 }

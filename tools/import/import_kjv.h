@@ -37,8 +37,10 @@ namespace orv {
 // file beside it is missing or malformed; naming the module and verse when
 // an entry's markup cannot be read; naming the file when a file cannot be
 // written. Files already written stay: the caller's folder is temporary.
+// `bookDone` hears of each book written.
 ImportResult ImportKjv(const std::string& verseMapPath, const std::string& outDir,
-                       const std::string& swordModule = "");
+                       const std::string& swordModule = "",
+                       const ImportBookDone& bookDone = nullptr);
 
 // The name of an installed King James Bible module: one named "KJV" or
 // whose abbreviation is "KJV", preferring one with Strong's numbers; "" when

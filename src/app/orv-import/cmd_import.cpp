@@ -1,9 +1,13 @@
 // orv import: writes the supplied data into the program folder.
 #include "app/orv-import/cmd_import.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
+#include <iostream>
 #include <ostream>
 
+#include "app/cli/terminal_progress.h"
 #include "import/import_driver.h"
 #include "platform/program_dir.h"
 
@@ -20,7 +24,8 @@ int CmdImport(const Args& args, std::ostream& out, std::ostream& err) {
     } else if (args[i] == "--only" && hasValue) {
       std::string bad;
       if (!ParseImportParts(args[++i], options, bad)) {
-        err << "orv import: unknown part " << bad << " (hebrew, kjv, dictionary, docs)\n";
+        err << "orv import: unknown part " << bad
+            << " (hebrew, kjv, dictionary, docs, interlinear)\n";
         return 2;
       }
     } else {
@@ -34,7 +39,20 @@ int CmdImport(const Args& args, std::ostream& out, std::ostream& err) {
     return 1;
   }
   out << "Importing into " << options.programDir << '\n';
-  ImportResult r = RunImport(options, [&out](const std::string& line) { out << line << '\n'; });
+  // Only the real standard error can be a terminal; a stream given by a
+  // caller is never drawn on.
+  TerminalProgress bar(err, &err == &std::cerr && ::isatty(STDERR_FILENO));
+  ImportResult r = RunImport(
+      options,
+      [&](const std::string& line) {
+        bar.Done();
+        out << line << std::endl;
+      },
+      [&bar](const std::string& part, int done, int total) {
+        bar.Show(part, done, total);
+        return true;
+      });
+  bar.Done();
   if (!r.ok) {
     err << "orv import: " << r.message << '\n';
     return 1;

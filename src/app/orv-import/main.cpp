@@ -9,6 +9,7 @@
 
 int main(int argc, char** argv) {
   using namespace orv::cli;
-  return RunCommandLine(argc, argv, {{"import", CmdImport}},
-                        "usage: orv import [--hebrew DIR] [--only hebrew,kjv,dictionary,docs]\n");
+  return RunCommandLine(
+      argc, argv, {{"import", CmdImport}},
+      "usage: orv import [--hebrew DIR] [--only hebrew,kjv,dictionary,docs,interlinear]\n");
 }

@@ -1,7 +1,10 @@
 // orv archive: writing and reading the text archive of the user's data.
+#include <unistd.h>
+
 #include <ostream>
 
 #include "app/cli/cli_session.h"
+#include "app/cli/terminal_progress.h"
 #include "app/orv/commands.h"
 #include "archive/archive_reader.h"
 #include "archive/archive_writer.h"
@@ -33,10 +36,14 @@ int CmdArchive(const Args& args, std::ostream& out, std::ostream& err) {
   }
 
   CliSession session(out, err, false);
-  ArchiveStatus status;  // the per-book status lines would only clutter the output
+  // The per-book status texts ("Scan Genesis") show on a terminal only, on
+  // one line of the error stream: in the output they would only clutter.
+  TerminalProgress shown(err, isatty(STDERR_FILENO) != 0);
+  ArchiveStatus status = [&shown](const std::string& text) { shown.Show(text, 0, 0); };
   if (action == "write" || action == "write-strongs") {
     int32_t rc = action == "write" ? WriteFullArchive(*session.set, file, status)
                                    : WriteStrongsArchive(*session.set, file, !all, status);
+    shown.Done();
     if (rc != 0) {
       err << "** Error writing archive " << file << " (" << rc << ") **\n";
       return 1;
@@ -57,6 +64,7 @@ int CmdArchive(const Args& args, std::ostream& out, std::ostream& err) {
     err << "orv archive: unknown action " << action << '\n';
     return 2;
   }
+  shown.Done();
   session.ui.Message(ArchiveReadMessage(rc, defaults));
   return session.ui.Failures() == 0 ? 0 : 1;
 }

@@ -1,13 +1,18 @@
 // orv build and orv verify.
+#include <unistd.h>
+
+#include <algorithm>
 #include <ostream>
 
 #include "app/cli/cli_session.h"
+#include "app/cli/terminal_progress.h"
 #include "app/orv/commands.h"
 #include "archive/archive_reader.h"
 #include "archive/backups.h"
 #include "build/build_context.h"
 #include "build/db_build.h"
 #include "build/db_verify.h"
+#include "model/books.h"
 #include "platform/path_map.h"
 
 namespace orv::cli {
@@ -33,7 +38,21 @@ int CmdBuild(const Args& args, std::ostream& out, std::ostream& err) {
 
   CliSession session(out, err, strongs);
   BuildContext ctx(*session.set, session.sourceDir, session.ui);
-  ctx.progress.status = [&out](const std::string& text) { out << text << '\n'; };
+  // The status lines go to the output as always; on a terminal, the book
+  // being read shows on one line of the error stream beside them.
+  TerminalProgress shown(err, isatty(STDERR_FILENO) != 0);
+  std::string phase;
+  int books = 0;
+  ctx.progress.status = [&](const std::string& text) {
+    shown.Done();
+    out << text << '\n' << std::flush;
+    phase = text;
+    books = 0;
+  };
+  ctx.progress.book = [&](const std::string& title) {
+    books = std::min(books + 1, kBookCount);
+    shown.Show(std::string(phase).append(": ").append(title), books, kBookCount);
+  };
   ctx.beforeCiteRebuild = [](DatastoreSet& ds, UserInterface& ui) {
     return BackupBeforeCiteRebuild(ds, ui, DataRoot());
   };
@@ -46,6 +65,7 @@ int CmdBuild(const Args& args, std::ostream& out, std::ostream& err) {
     session.ui.Message(ArchiveReadMessage(rc, true));
   }
 
+  shown.Done();
   DatastoreSet& ds = *session.set;
   for (TXRDataStore* s : {&ds.WordDS, &ds.FOccDS, &ds.FOc2DS, &ds.CiteDS, &ds.BookDS}) {
     s->ForceClose();

@@ -1,10 +1,13 @@
 // orv concordance and orv first-occurrences.
 #include "app/orv/cmd_reports.h"
 
+#include <unistd.h>
+
 #include <ostream>
 #include <string>
 
 #include "app/cli/cli_session.h"
+#include "app/cli/terminal_progress.h"
 #include "app/orv/cli_word_stores.h"
 #include "search/concordance.h"
 #include "search/first_occurrences.h"
@@ -12,7 +15,8 @@
 namespace orv::cli {
 namespace {
 
-using Writer = ReportOutcome (*)(DatastoreSet&, UserInterface&, const std::string&);
+using Writer = ReportOutcome (*)(DatastoreSet&, UserInterface&, const std::string&,
+                                 const ReportProgress&);
 
 int Report(const Args& args, std::ostream& out, std::ostream& err, const std::string& command,
            Writer write) {
@@ -22,7 +26,13 @@ int Report(const Args& args, std::ostream& out, std::ostream& err, const std::st
   }
   CliSession session(out, err, false);
   if (!WordStoresPresent(*session.set, command, err)) return 1;
-  return write(*session.set, session.ui, args[0]) == ReportOutcome::kWritten ? 0 : 1;
+  TerminalProgress shown(err, isatty(STDERR_FILENO) != 0);
+  const ReportOutcome outcome =
+      write(*session.set, session.ui, args[0], [&](int64_t done, int64_t total) {
+        shown.Show(command, static_cast<int>(done), static_cast<int>(total));
+      });
+  shown.Done();
+  return outcome == ReportOutcome::kWritten ? 0 : 1;
 }
 
 }  // namespace

@@ -145,6 +145,8 @@ QAction* TForm1::AddItem(QMenu* menu, const char* name, const char* caption,
 void TForm1::BuildMenus() {
   QMenuBar* bar = menuBar();
   QMenu* file = bar->addMenu("&File");
+  AddItem(file, "Import1", "&Import…", nullptr, QKeySequence("Ctrl+I"));
+  file->addSeparator();
   AddItem(file, "PrintPage1", "Print Page", &TForm1::PrintPage1Click);
   AddItem(file, "Print1", "&Print Chapter", &TForm1::Print1Click);
   file->addSeparator();
@@ -267,6 +269,14 @@ void TForm1::FormPaint(QPainter& painter, const QRect& area) {
   session_.Paint(surface);
   if (session_.firstPaintPending) {
     QTimer::singleShot(0, this, [this] {
+      // A dialog of the start hook paints the page again, which queues this
+      // once more: the start goes on only where the hook was called.
+      if (inStartHook_) return;
+      if (startHook && session_.firstPaintPending) {
+        inStartHook_ = true;
+        startHook();
+        inStartHook_ = false;
+      }
       session_.AfterFirstPaint();
       centralWidget()->update();
     });

@@ -54,6 +54,9 @@ class TForm1 : public QMainWindow {
 
   // How modal dialogs are shown; tests replace it so nothing blocks.
   std::function<int(QDialog&)> runModal;
+  // Runs once after the first paint, before the session's own start
+  // (Session::AfterFirstPaint); may show dialogs. May be empty.
+  std::function<void()> startHook;
 
   // Handlers, named after the controls and events.
   void FormPaint(QPainter& painter, const QRect& area);
@@ -113,6 +116,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<StrongsLookup> lookup_;
   bool alphabetDatabaseOrder_ = false;
   bool closed_ = false;
+  bool inStartHook_ = false;
 };
 
 }  // namespace orv::ui
