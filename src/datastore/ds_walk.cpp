@@ -92,16 +92,37 @@ int32_t DSBack(TDSControl* h) {
   return StepPrev(*h, &p);
 }
 
+// As StepNext record by record, but each block is looked up once: a scan of
+// a whole store spends its time in the filter, not in finding blocks. The
+// cursor ends on the record that stopped the scan, or on the last record
+// read when the store ends or a block cannot be read.
 int32_t DSNextMatch(TDSControl* h, const DSFilter& filter, void* rec) {
   if (int32_t rc = DSGuard(h)) return rc;
   if (!filter) return kDSEnd;
+  TDSControl& c = *h;
+  const int64_t blocks = c.hdr.blockCount;
+  if (c.curBlock < 0 || c.curBlock >= blocks) return kDSEnd;
+  int64_t block = c.curBlock;
+  int32_t slot = c.curSlot + 1;
   for (;;) {
-    const uint8_t* p;
-    if (int32_t rc = StepNext(*h, &p)) return rc;
-    if (int verdict = filter(p)) {
-      std::memcpy(rec, p, static_cast<size_t>(h->R()));
-      return verdict;
+    const uint8_t* buf;
+    if (int32_t rc = DSScanBlock(c, static_cast<uint32_t>(block), &buf)) return rc;
+    for (const int32_t count = buf[0]; slot < count; ++slot) {
+      const uint8_t* p = c.Slot(buf, slot);
+      if (int verdict = filter(p)) {
+        c.curBlock = block;
+        c.curSlot = slot;
+        std::memcpy(rec, p, static_cast<size_t>(c.R()));
+        return verdict;
+      }
     }
+    if (slot > 0) {
+      c.curBlock = block;
+      c.curSlot = slot - 1;
+    }
+    if (block + 1 >= blocks) return kDSEnd;
+    ++block;
+    slot = 0;
   }
 }
 
