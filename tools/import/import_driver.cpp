@@ -13,6 +13,7 @@
 #include "import/import_hebrew.h"
 #include "import/import_interlinear.h"
 #include "import/import_kjv.h"
+#include "import/move_into_place.h"
 #include "model/books.h"
 
 namespace orv {
@@ -51,22 +52,6 @@ std::string Seconds(double seconds) {
 
 std::string Seconds(std::chrono::steady_clock::duration d) {
   return Seconds(std::chrono::duration<double>(d).count());
-}
-
-// Moves every file under `from` to the same place under `to`.
-ImportResult MoveIntoPlace(const fs::path& from, const fs::path& to) {
-  std::error_code ec;
-  for (auto it = fs::recursive_directory_iterator(from, ec); !ec && it != fs::end(it);
-       it.increment(ec)) {
-    if (!it->is_regular_file()) continue;
-    fs::path target = to / fs::relative(it->path(), from);
-    fs::create_directories(target.parent_path(), ec);
-    if (ec) return ImportResult::Fail("Cannot create folder " + target.parent_path().string());
-    fs::rename(it->path(), target, ec);
-    if (ec) return ImportResult::Fail("Cannot replace " + target.string() + ": " + ec.message());
-  }
-  if (ec) return ImportResult::Fail("Cannot read " + from.string() + ": " + ec.message());
-  return {};
 }
 
 }  // namespace
