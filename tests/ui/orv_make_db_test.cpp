@@ -143,6 +143,8 @@ TEST_F(MakeDBTest, StartBuildsWordAndCiteThenAsksAboutStrongsAndShowsDone) {
   EXPECT_TRUE(form_.Start->isVisible());
   EXPECT_EQ(form_.Cancel->text(), "Cancel");
   EXPECT_EQ(form_.TStart->text(), "");
+  EXPECT_EQ(form_.NumEntries->text(), "0");
+  EXPECT_EQ(form_.BookName->text(), "");
   EXPECT_TRUE(form_.Flags().word && form_.Flags().cite && !form_.Flags().book);
 }
 

@@ -128,6 +128,9 @@ void TMakeDB::FormShow() {
   Start->setFocus();
   TStart->clear();
   TStop->clear();
+  // Shown again, it would otherwise show the last build's book and count.
+  BookName->clear();
+  NumEntries->setText("0");
   Cancel->setText("Cancel");
   BuildPlan plan = PlanBuild(ctx_.set, buildOptions, ctx_.ui);
   flags_ = plan.flags;
