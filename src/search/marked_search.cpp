@@ -14,8 +14,31 @@
 namespace orv {
 namespace {
 
+// Where the walk over XLAT goes on: after the last match's word, found
+// again, since the editor shown for it may have added or removed words
+// before it; when the word itself is gone, at the word now in its place.
+int32_t AfterLastWord(SearchEnv& env) {
+  SearchState& s = env.search;
+  TDSControl* h = s.store ? s.store->Handle() : nullptr;
+  if (!DSIsOpen(h) || s.lastWord.empty()) return s.pos;
+  XlatRec probe{};
+  probe.word.Set(s.lastWord);
+  int32_t recNo = 0;
+  switch (DSFindPos(h, &probe, recNo)) {
+    case kDSFound:
+      return recNo;
+    case kDSOk:
+      return recNo - 1;
+    case kDSEnd:
+      return DSCount(h);
+    default:
+      return s.pos;
+  }
+}
+
 // A word of XLAT in the editor; without one, its first occurrence.
 void ShowEntry(SearchEnv& env, const std::string& word) {
+  env.search.lastWord = word;
   if (env.showWordEditor) {
     env.showWordEditor(word, kNullCite);
     return;
@@ -129,7 +152,7 @@ bool ContinueMarkedSearch(SearchEnv& env) {
     return false;
   }
   XlatRec rec;
-  const int32_t rc = WalkFrom(env, s.pos, &rec);
+  const int32_t rc = WalkFrom(env, AfterLastWord(env), &rec);
   if (rc == 1) {
     ShowEntry(env, rec.word.Str());
     return true;

@@ -25,10 +25,12 @@ bool EnsureWordStore(SearchEnv& env) {
 }
 
 TDSControl* OpenForSearch(TXRDataStore& store) {
-  // Exists never creates a file, where Open would make an empty one.
-  if (!store.Exists()) return nullptr;
+  // A missing store is not made (Open would create an empty file). Exists
+  // is not asked: the read-only handle it leaves would be the one the search
+  // holds, and the editor shown for a match could not save through it.
+  if (!DSIsOpen(store.Handle()) && store.RecordCount() <= 0) return nullptr;
   TDSControl* h = store.Open(true);
-  if (DSIsOpen(h)) return h;
+  if (DSIsOpen(h) && DSCount(h) > 0) return h;
   store.Close();
   return nullptr;
 }
@@ -44,6 +46,7 @@ void ReplaceSearch(SearchEnv& env) {
   s.filter = nullptr;
   s.pos = 0;
   s.definitionText.clear();
+  s.lastWord.clear();
   s.run.reset();
 }
 

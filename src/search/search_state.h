@@ -47,11 +47,14 @@ struct EmbeddedParams {
 
 struct SearchState {
   SearchMode mode = SearchMode::kNone;
-  std::string text;                // `SearchText`: the word (lower case) or number as typed
-  int number = 0;                  // `SearchNumber`: the Strong's number, 0 for none
-  TXRDataStore* store = nullptr;   // `SearchStore`: the datastore walked
-  DSFilter filter;                 // `SearchFilter`
-  int32_t pos = 0;                 // `SearchPos`: record number of the last match
+  std::string text;               // `SearchText`: the word (lower case) or number as typed
+  int number = 0;                 // `SearchNumber`: the Strong's number, 0 for none
+  TXRDataStore* store = nullptr;  // `SearchStore`: the datastore walked
+  DSFilter filter;                // `SearchFilter`
+  int32_t pos = 0;                // `SearchPos`: record number of the last match
+  // The word of the last XLAT match: the editor shown for it may add or
+  // remove words, which moves record numbers, so the walk goes on after it.
+  std::string lastWord;
   std::string definitionText;      // `DefinitionText`
   std::unique_ptr<RunFilter> run;  // the thematic or embedded filter of modes 8 and 9
 

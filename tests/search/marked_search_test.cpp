@@ -64,6 +64,52 @@ TEST_F(MarkedSearch, MarkedWords) {
                                                    "- msg No more marked entries"));
 }
 
+// The editor shown for a word may remove it (all its definitions cleared)
+// or define a new word before it: Find Next still goes on with the next one.
+TEST_F(MarkedSearch, MarkedWordsGoOnAfterTheEditorAddsOrRemovesWords) {
+  struct Row {
+    const char* name;
+    const char* at;  // the word shown when the editor changes XLAT
+    bool remove;     // remove that word, else add a marked "aaa" before it
+  };
+  for (const Row& row : {Row{"a word removed", "qqq", true}, Row{"a word added", "abw", false}}) {
+    SCOPED_TRACE(row.name);
+    std::vector<std::string> shown;
+    WordEditorFn editor = [&](const std::string& word, Citation) {
+      shown.push_back(word);
+      if (word != row.at) return;
+      TDSControl* h = set_.XlatDS.Open(true);
+      XlatRec rec = Entry(row.remove ? word : "aaa", 1, {"new"});
+      int32_t recNo = 0;
+      if (row.remove) {
+        ASSERT_EQ(DSFindPos(h, &rec, recNo), kDSFound);
+        ASSERT_EQ(DSDelete(h, recNo), kDSOk);
+      } else {
+        ASSERT_EQ(DSInsert(h, &rec), kDSOk);
+      }
+      set_.XlatDS.Close();
+    };
+    SearchEnv env{set_, search_, view_, ui_, {}, editor};
+    ASSERT_TRUE(SearchMarkedWords(env));
+    while (FindNext(env)) {
+    }
+    EXPECT_THAT(shown, ElementsAre("abw", "qqq", "xab"));
+    EXPECT_THAT(ui_.messages, ElementsAre(kNoMoreMarkedEntries));
+    ui_.messages.clear();
+    // As before, for the next row.
+    TDSControl* h = set_.XlatDS.Open(true);
+    XlatRec rec = Entry(row.remove ? row.at : "aaa", 1, {"the-beginning-of"});
+    int32_t recNo = 0;
+    if (row.remove) {
+      ASSERT_EQ(DSInsert(h, &rec), kDSOk);
+    } else {
+      ASSERT_EQ(DSFindPos(h, &rec, recNo), kDSFound);
+      ASSERT_EQ(DSDelete(h, recNo), kDSOk);
+    }
+    set_.XlatDS.Close();
+  }
+}
+
 TEST_F(MarkedSearch, WordDefinitionsMatchCaseAndBlanksAsHyphens) {
   withEditor_ = true;
   ui_.input.push_back("the beginning");
