@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <system_error>
 #include <vector>
 
@@ -36,10 +37,17 @@ bool CopySource(const fs::path& from, const fs::path& to) {
   if (ec || books.empty()) return false;
   fs::create_directories(to, ec);
   if (ec) return false;
+  // One listing of what the data root holds, rather than a look per file:
+  // every command of `orv` comes here while there is no settings file.
+  std::set<fs::path> present;
+  for (auto it = fs::directory_iterator(to, ec); !ec && it != fs::directory_iterator();
+       it.increment(ec)) {
+    present.insert(it->path().filename());
+  }
+  if (ec) return false;
   for (const fs::path& book : books) {
-    const fs::path target = to / book.filename();
-    if (fs::exists(target, ec)) continue;
-    if (ec || !fs::copy_file(book, target, ec)) return false;
+    if (present.count(book.filename()) != 0) continue;
+    if (!fs::copy_file(book, to / book.filename(), ec)) return false;
   }
   return true;
 }

@@ -1,8 +1,13 @@
 #include "app/cli/terminal_progress.h"
 
+#include <unistd.h>
+
+#include <iostream>
 #include <ostream>
 
 namespace orv::cli {
+
+bool OnTerminal(const std::ostream& out) { return &out == &std::cerr && ::isatty(STDERR_FILENO); }
 
 TerminalProgress::TerminalProgress(std::ostream& out, bool isTerminal)
     : out_(out), on_(isTerminal) {}

@@ -10,10 +10,14 @@
 
 namespace orv::cli {
 
+// Whether `out` is the process's standard error shown on a terminal. A
+// stream given by a caller (a test, a file) is never drawn on.
+bool OnTerminal(const std::ostream& out);
+
 class TerminalProgress {
  public:
   // Requires: `out` outlives the printer. `isTerminal` says whether `out`
-  // is shown on a terminal (for std::cerr: isatty(STDERR_FILENO)).
+  // is shown on a terminal (OnTerminal).
   TerminalProgress(std::ostream& out, bool isTerminal);
   ~TerminalProgress();
   TerminalProgress(const TerminalProgress&) = delete;

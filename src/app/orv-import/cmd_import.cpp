@@ -1,8 +1,6 @@
 // orv import: writes the supplied data into the program folder.
 #include "app/orv-import/cmd_import.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <iostream>
 #include <ostream>
@@ -39,9 +37,7 @@ int CmdImport(const Args& args, std::ostream& out, std::ostream& err) {
     return 1;
   }
   out << "Importing into " << options.programDir << '\n';
-  // Only the real standard error can be a terminal; a stream given by a
-  // caller is never drawn on.
-  TerminalProgress bar(err, &err == &std::cerr && ::isatty(STDERR_FILENO));
+  TerminalProgress bar(err, OnTerminal(err));
   ImportResult r = RunImport(
       options,
       [&](const std::string& line) {

@@ -1,6 +1,4 @@
 // orv archive: writing and reading the text archive of the user's data.
-#include <unistd.h>
-
 #include <ostream>
 
 #include "app/cli/cli_session.h"
@@ -38,7 +36,7 @@ int CmdArchive(const Args& args, std::ostream& out, std::ostream& err) {
   CliSession session(out, err, false);
   // The per-book status texts ("Scan Genesis") show on a terminal only, on
   // one line of the error stream: in the output they would only clutter.
-  TerminalProgress shown(err, isatty(STDERR_FILENO) != 0);
+  TerminalProgress shown(err, OnTerminal(err));
   ArchiveStatus status = [&shown](const std::string& text) { shown.Show(text, 0, 0); };
   if (action == "write" || action == "write-strongs") {
     int32_t rc = action == "write" ? WriteFullArchive(*session.set, file, status)

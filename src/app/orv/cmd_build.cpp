@@ -1,6 +1,4 @@
 // orv build and orv verify.
-#include <unistd.h>
-
 #include <algorithm>
 #include <ostream>
 
@@ -40,7 +38,7 @@ int CmdBuild(const Args& args, std::ostream& out, std::ostream& err) {
   BuildContext ctx(*session.set, session.sourceDir, session.ui);
   // The status lines go to the output as always; on a terminal, the book
   // being read shows on one line of the error stream beside them.
-  TerminalProgress shown(err, isatty(STDERR_FILENO) != 0);
+  TerminalProgress shown(err, OnTerminal(err));
   std::string phase;
   int books = 0;
   ctx.progress.status = [&](const std::string& text) {

@@ -1,8 +1,6 @@
 // orv concordance and orv first-occurrences.
 #include "app/orv/cmd_reports.h"
 
-#include <unistd.h>
-
 #include <ostream>
 #include <string>
 
@@ -26,7 +24,7 @@ int Report(const Args& args, std::ostream& out, std::ostream& err, const std::st
   }
   CliSession session(out, err, false);
   if (!WordStoresPresent(*session.set, command, err)) return 1;
-  TerminalProgress shown(err, isatty(STDERR_FILENO) != 0);
+  TerminalProgress shown(err, OnTerminal(err));
   const ReportOutcome outcome =
       write(*session.set, session.ui, args[0], [&](int64_t done, int64_t total) {
         shown.Show(command, static_cast<int>(done), static_cast<int>(total));
